@@ -1,0 +1,22 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "forms/label.h"
+
+namespace forms {
+
+// A counter label keeps its value as the decimal text of its caption; there is no other copy.
+
+// The ordinary text-to-number conversion: blanks around a decimal number are allowed, anything
+// else raises Type mismatch.
+double TextToDouble(std::string_view text);
+
+// Shortest form: whole numbers without a decimal point or leading blank ("0", "15", "-3").
+std::string DoubleToText(double value);
+
+double CounterValue(const Label& counter);
+void AddOne(Label& counter);  // read, add 1.0, write
+
+}  // namespace forms

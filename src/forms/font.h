@@ -1,0 +1,15 @@
+#pragma once
+
+#include <string>
+
+namespace forms {
+
+struct Font {
+  std::string Name = "MS Sans Serif";
+  double Size = 8;  // points
+  int Weight = 400;
+  bool Italic = false;
+  int Charset = 0;
+};
+
+}  // namespace forms

@@ -1,0 +1,12 @@
+#pragma once
+
+#include <QWidget>
+
+#include "forms/form.h"
+
+namespace view {
+
+// Gives a top-level widget the caption, client size, frame, buttons and icon of its form.
+void ApplyFormFrame(QWidget& window, const forms::Form& form);
+
+}  // namespace view

@@ -1,0 +1,72 @@
+#include "view/label_widget.h"
+
+#include <QFontMetrics>
+#include <QMouseEvent>
+
+#include "forms/twips.h"
+#include "view/qt_conversions.h"
+
+namespace view {
+namespace {
+
+Qt::Alignment ToQtAlignment(forms::Alignment alignment) {
+  switch (alignment) {
+    case forms::Alignment::RightJustify:
+      return Qt::AlignRight | Qt::AlignTop;
+    case forms::Alignment::Center:
+      return Qt::AlignHCenter | Qt::AlignTop;
+    case forms::Alignment::LeftJustify:
+      break;
+  }
+  return Qt::AlignLeft | Qt::AlignTop;
+}
+
+}  // namespace
+
+LabelWidget::LabelWidget(forms::Label& model, QWidget* parent) : QLabel(parent), model_(model) {
+  setFont(ToQFont(model.Font));
+  setAlignment(ToQtAlignment(model.Alignment));
+  setAutoFillBackground(true);
+  QPalette colours = palette();
+  colours.setColor(QPalette::Window, ToQColor(model.BackColor));
+  colours.setColor(QPalette::WindowText, ToQColor(model.ForeColor));
+  setPalette(colours);
+  setFocusPolicy(Qt::NoFocus);
+  setTextFormat(Qt::PlainText);
+
+  model_.SetTextMeasure([font = this->font()](const forms::Label& label) {
+    const QFontMetrics metrics(font);
+    const auto text = QString::fromStdString(label.Caption());
+    return forms::TextExtent{
+        .Width = static_cast<float>(metrics.horizontalAdvance(text) * forms::kTwipsPerPixel),
+        .Height = static_cast<float>(metrics.height() * forms::kTwipsPerPixel)};
+  });
+  ShowModel();
+}
+
+LabelWidget::~LabelWidget() { model_.SetTextMeasure(nullptr); }
+
+void LabelWidget::ShowModel() {
+  const auto caption = QString::fromStdString(model_.Caption());
+  if (text() != caption) {
+    setText(caption);
+  }
+  setGeometry(PixelRect(model_));
+  setVisible(model_.Visible);
+}
+
+void LabelWidget::mousePressEvent(QMouseEvent* event) {
+  pressed_ = event->button() == Qt::LeftButton;
+}
+
+// A click is a press and a release of the left button, both on the label.
+void LabelWidget::mouseReleaseEvent(QMouseEvent* event) {
+  const bool click = pressed_ && event->button() == Qt::LeftButton &&
+                     rect().contains(event->position().toPoint());
+  pressed_ = false;
+  if (click) {
+    emit clicked();
+  }
+}
+
+}  // namespace view

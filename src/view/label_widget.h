@@ -1,0 +1,31 @@
+#pragma once
+
+#include <QLabel>
+
+#include "forms/label.h"
+
+namespace view {
+
+// Shows one model label as a real Qt label, so that its text is text to assistive technology.
+class LabelWidget : public QLabel {
+  Q_OBJECT
+
+ public:
+  LabelWidget(forms::Label& model, QWidget* parent);
+  ~LabelWidget() override;
+
+  void ShowModel();
+
+ signals:
+  void clicked();
+
+ protected:
+  void mousePressEvent(QMouseEvent* event) override;
+  void mouseReleaseEvent(QMouseEvent* event) override;
+
+ private:
+  forms::Label& model_;
+  bool pressed_ = false;
+};
+
+}  // namespace view

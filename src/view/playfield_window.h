@@ -1,0 +1,38 @@
+#pragma once
+
+#include <QWidget>
+#include <unordered_map>
+#include <vector>
+
+#include "playfield/form1.h"
+#include "view/label_widget.h"
+
+namespace view {
+
+// The main window: draws Form1's controls and hands on what the player types and clicks.
+// It decides nothing; after every handler it is told to show the model again.
+class PlayfieldWindow : public QWidget {
+  Q_OBJECT
+
+ public:
+  explicit PlayfieldWindow(playfield::Form1& form);
+
+  void ShowModel();
+
+ signals:
+  void characterTyped(int code);
+  void aboutClicked();
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
+
+ private:
+  const QImage& ImageOf(const forms::Bitmap& picture);
+
+  playfield::Form1& form_;
+  std::vector<LabelWidget*> labels_;
+  std::unordered_map<const forms::Bitmap*, QImage> images_;
+};
+
+}  // namespace view
