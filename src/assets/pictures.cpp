@@ -4,6 +4,8 @@
 #include <utility>
 #include <vector>
 
+// The art is kept one picture row to a source line.
+// clang-format off
 namespace assets {
 namespace {
 
@@ -161,3 +163,4 @@ const forms::Bitmap& WindowIcon() {
 }
 
 }  // namespace assets
+// clang-format on

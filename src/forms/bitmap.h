@@ -13,9 +13,7 @@ struct Bitmap {
   int Height = 0;
   std::vector<std::uint32_t> Pixels;
 
-  std::uint32_t At(int x, int y) const {
-    return Pixels[static_cast<std::size_t>(y * Width + x)];
-  }
+  std::uint32_t At(int x, int y) const { return Pixels[static_cast<std::size_t>(y * Width + x)]; }
 };
 
 // Builds a bitmap from rows of characters, each character looked up in the palette. All rows

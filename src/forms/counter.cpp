@@ -45,8 +45,12 @@ std::string DoubleToText(double value) {
   return text;
 }
 
-double CounterValue(const Label& counter) { return TextToDouble(counter.Caption()); }
+double CounterValue(const Label& counter) {
+  return TextToDouble(counter.Caption());
+}
 
-void AddOne(Label& counter) { counter.SetCaption(DoubleToText(CounterValue(counter) + kIncrement)); }
+void AddOne(Label& counter) {
+  counter.SetCaption(DoubleToText(CounterValue(counter) + kIncrement));
+}
 
 }  // namespace forms

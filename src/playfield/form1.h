@@ -51,8 +51,8 @@ struct Form1 : forms::Form {
 
   forms::ControlArray<forms::Image> c;  // oval targets, the lower row
   forms::Image f;                       // the shot
-  forms::Line Line1{.X1 = -120, .Y1 = 5040, .X2 = 3120, .Y2 = 5040,
-                    .BorderColor = forms::kTitleBarText};
+  forms::Line Line1{
+      .X1 = -120, .Y1 = 5040, .X2 = 3120, .Y2 = 5040, .BorderColor = forms::kTitleBarText};
   forms::Image p;                       // the cannon
   forms::ControlArray<forms::Image> b;  // square targets, the upper row
 

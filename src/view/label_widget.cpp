@@ -44,7 +44,9 @@ LabelWidget::LabelWidget(forms::Label& model, QWidget* parent) : QLabel(parent),
   ShowModel();
 }
 
-LabelWidget::~LabelWidget() { model_.SetTextMeasure(nullptr); }
+LabelWidget::~LabelWidget() {
+  model_.SetTextMeasure(nullptr);
+}
 
 void LabelWidget::ShowModel() {
   const auto caption = QString::fromStdString(model_.Caption());
@@ -61,8 +63,8 @@ void LabelWidget::mousePressEvent(QMouseEvent* event) {
 
 // A click is a press and a release of the left button, both on the label.
 void LabelWidget::mouseReleaseEvent(QMouseEvent* event) {
-  const bool click = pressed_ && event->button() == Qt::LeftButton &&
-                     rect().contains(event->position().toPoint());
+  const bool click =
+      pressed_ && event->button() == Qt::LeftButton && rect().contains(event->position().toPoint());
   pressed_ = false;
   if (click) {
     emit clicked();

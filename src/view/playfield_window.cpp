@@ -15,7 +15,7 @@ PlayfieldWindow::PlayfieldWindow(playfield::Form1& form) : form_(form) {
   setFocusPolicy(Qt::StrongFocus);
   for (forms::Label* label : form.Labels()) {
     auto* widget = new LabelWidget(*label, this);
-    labels_.push_back(widget);
+    labels_.emplace(label, widget);
     if (label == &form.Label4) {
       widget->setCursor(Qt::PointingHandCursor);
       connect(widget, &LabelWidget::clicked, this, &PlayfieldWindow::aboutClicked);
@@ -24,8 +24,8 @@ PlayfieldWindow::PlayfieldWindow(playfield::Form1& form) : form_(form) {
 }
 
 void PlayfieldWindow::ShowModel() {
-  for (LabelWidget* label : labels_) {
-    label->ShowModel();
+  for (const auto& [model, widget] : labels_) {
+    widget->ShowModel();
   }
   update();
 }
@@ -45,9 +45,12 @@ void PlayfieldWindow::paintEvent(QPaintEvent* /*event*/) {
 
   const forms::Line& line = form_.Line1;
   if (line.Visible) {
+    // Through pixel centres, so that the line fills whole pixels at any device pixel ratio.
+    const QPointF centre(0.5, 0.5);
     painter.setPen(QPen(ToQColor(line.BorderColor), 1));
-    painter.drawLine(forms::TwipsToPixels(line.X1), forms::TwipsToPixels(line.Y1),
-                     forms::TwipsToPixels(line.X2), forms::TwipsToPixels(line.Y2));
+    painter.drawLine(
+        QPointF(forms::TwipsToPixels(line.X1), forms::TwipsToPixels(line.Y1)) + centre,
+        QPointF(forms::TwipsToPixels(line.X2), forms::TwipsToPixels(line.Y2)) + centre);
   }
 }
 
@@ -61,6 +64,11 @@ void PlayfieldWindow::keyPressEvent(QKeyEvent* event) {
   for (const QChar character : text) {
     emit characterTyped(character.unicode());
   }
+}
+
+const LabelWidget* PlayfieldWindow::WidgetOf(const forms::Label& label) const {
+  const auto found = labels_.find(&label);
+  return found == labels_.end() ? nullptr : found->second;
 }
 
 const QImage& PlayfieldWindow::ImageOf(const forms::Bitmap& picture) {

@@ -19,6 +19,9 @@ class PlayfieldWindow : public QWidget {
 
   void ShowModel();
 
+  // The widget that shows a label of the form.
+  const LabelWidget* WidgetOf(const forms::Label& label) const;
+
  signals:
   void characterTyped(int code);
   void aboutClicked();
@@ -31,7 +34,7 @@ class PlayfieldWindow : public QWidget {
   const QImage& ImageOf(const forms::Bitmap& picture);
 
   playfield::Form1& form_;
-  std::vector<LabelWidget*> labels_;
+  std::unordered_map<const forms::Label*, LabelWidget*> labels_;
   std::unordered_map<const forms::Bitmap*, QImage> images_;
 };
 

@@ -12,7 +12,9 @@ TimerBridge::TimerBridge(forms::Timer& timer, std::function<void()> tick, QObjec
   FollowInterval();
 }
 
-TimerBridge::~TimerBridge() { timer_.IntervalChanged = nullptr; }
+TimerBridge::~TimerBridge() {
+  timer_.IntervalChanged = nullptr;
+}
 
 void TimerBridge::FollowInterval() {
   if (timer_.Running()) {

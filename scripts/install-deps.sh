@@ -1,0 +1,30 @@
+#!/usr/bin/env bash
+# Installs the Debian packages that vexal needs and the machine lacks; does nothing when all
+# are there. Usage: install-deps.sh play|test
+set -euo pipefail
+
+play_packages=(g++ cmake make qt6-base-dev libgl-dev fonts-liberation)
+test_packages=(googletest libgtest-dev libbenchmark-dev clang-format
+  xvfb xauth xdotool x11-utils wmctrl openbox imagemagick
+  at-spi2-core dbus-x11 python3-pyatspi python3-pil)
+
+case "${1:-}" in
+  play) wanted=("${play_packages[@]}") ;;
+  test) wanted=("${play_packages[@]}" "${test_packages[@]}") ;;
+  *) echo "usage: $0 play|test" >&2; exit 2 ;;
+esac
+
+missing=()
+for package in "${wanted[@]}"; do
+  if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed'; then
+    missing+=("$package")
+  fi
+done
+[ ${#missing[@]} -eq 0 ] && exit 0
+
+as_root=()
+[ "$(id -u)" -ne 0 ] && as_root=(sudo)
+echo "Installing: ${missing[*]}"
+"${as_root[@]}" apt-get update
+"${as_root[@]}" env DEBIAN_FRONTEND=noninteractive \
+  apt-get install -y --no-install-recommends "${missing[@]}"

@@ -1,0 +1,88 @@
+# Sourced by the end-to-end tests: a private X server, and on request a window manager and the
+# accessibility bus, all ended with the test.
+
+set -euo pipefail
+
+session_dir=$(mktemp -d)
+session_pids=()
+
+end_session() {
+  local pid
+  for pid in "${session_pids[@]}"; do
+    kill "$pid" 2>/dev/null || true
+  done
+  wait 2>/dev/null || true
+  rm -rf "$session_dir"
+}
+trap end_session EXIT
+
+fail() {
+  echo "FAIL: $*" >&2
+  exit 1
+}
+
+# Xvfb picks a free display itself and tells which.
+start_x() {
+  Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$session_dir/display" 2>/dev/null &
+  session_pids+=($!)
+  local waited
+  for waited in $(seq 100); do
+    [ -s "$session_dir/display" ] && break
+    sleep 0.1
+  done
+  [ -s "$session_dir/display" ] || fail "Xvfb did not start"
+  export DISPLAY=":$(head -n 1 "$session_dir/display")"
+  mkdir -m 700 "$session_dir/runtime"
+  export XDG_RUNTIME_DIR="$session_dir/runtime"
+}
+
+start_window_manager() {
+  openbox --sm-disable >/dev/null 2>&1 &
+  session_pids+=($!)
+  local waited
+  for waited in $(seq 100); do
+    wmctrl -m >/dev/null 2>&1 && return 0
+    sleep 0.1
+  done
+  fail "the window manager did not start"
+}
+
+start_accessibility_bus() {
+  eval "$(dbus-launch --sh-syntax)"
+  session_pids+=("$DBUS_SESSION_BUS_PID")
+  /usr/libexec/at-spi-bus-launcher --launch-immediately >/dev/null 2>&1 &
+  session_pids+=($!)
+  export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
+}
+
+# Prints the id of the visible window with exactly this title, waiting up to 20 seconds.
+wait_for_window() {
+  local title=$1 id waited
+  for waited in $(seq 200); do
+    id=$(xdotool search --onlyvisible --name "^${title}\$" 2>/dev/null | head -n 1 || true)
+    if [ -n "$id" ]; then
+      echo "$id"
+      return 0
+    fi
+    sleep 0.1
+  done
+  fail "no window titled '$title'"
+}
+
+# The client area's size, as WIDTHxHEIGHT.
+client_size() {
+  xwininfo -id "$1" | awk '/Width:/ {w=$2} /Height:/ {h=$2} END {print w "x" h}'
+}
+
+# Waits up to 20 seconds for a process to end and gives its exit status.
+wait_for_exit() {
+  local pid=$1 waited
+  for waited in $(seq 200); do
+    kill -0 "$pid" 2>/dev/null || break
+    sleep 0.1
+  done
+  kill -0 "$pid" 2>/dev/null && fail "process $pid did not end"
+  local status=0
+  wait "$pid" || status=$?
+  return "$status"
+}
