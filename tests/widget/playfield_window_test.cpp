@@ -1,10 +1,15 @@
 #include <gtest/gtest.h>
 
+#include <QAbstractButton>
 #include <QAccessible>
+#include <QApplication>
+#include <QMessageBox>
 #include <QSignalSpy>
+#include <QTimer>
 
 #include "assets/pictures.h"
 #include "shown_playfield.h"
+#include "view/error_report.h"
 #include "view/qt_conversions.h"
 #include "view/timer_bridge.h"
 
@@ -190,6 +195,25 @@ TEST(TimerBridgeTest, FollowsTheModelIntervalAndDeliversTicks) {
   EXPECT_EQ(ticks, stoppedAt);
   timer.SetInterval(100);
   EXPECT_EQ(bridge.PeriodMs(), 100) << "intervals longer than the shortest period are kept";
+}
+
+}  // namespace
+
+namespace {
+
+TEST(ErrorReportTest, NamesTheErrorInABoxTitledWithTheApplication) {
+  QString title;
+  QString text;
+  QTimer::singleShot(0, [&] {
+    auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+    ASSERT_NE(box, nullptr);
+    title = box->windowTitle();
+    text = box->text();
+    box->button(QMessageBox::Ok)->click();
+  });
+  view::ReportAndQuit(forms::errors::ElementDoesNotExist(3));
+  EXPECT_EQ(title, "vexal");
+  EXPECT_EQ(text, "Run-time error '340':\n\nControl array element '3' doesn't exist");
 }
 
 }  // namespace
