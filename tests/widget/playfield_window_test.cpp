@@ -19,7 +19,7 @@ const QColor kBlack(0, 0, 0);
 const QColor kWhite(255, 255, 255);
 const QColor kYellow(255, 255, 0);
 
-// Compares the part of a grab where a picture stands, pixel for pixel, with the picture.
+// Compares a grab, pixel for pixel, with a picture drawn at the given point.
 void ExpectPictureAt(const QImage& shot, const forms::Bitmap& picture, QPoint at,
                      const char* name) {
   const QImage expected = view::ToQImage(picture);
