@@ -36,6 +36,16 @@ double TextToDouble(std::string_view text) {
   return value;
 }
 
+double LeadingNumber(std::string_view text) {
+  text = TrimBlanks(text);
+  if (!text.empty() && text.front() == '+') {
+    text.remove_prefix(1);
+  }
+  double value = 0;
+  const auto [stop, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+  return error == std::errc() && std::isfinite(value) ? value : 0;
+}
+
 std::string DoubleToText(double value) {
   if (value == 0) {
     return "0";  // also for -0

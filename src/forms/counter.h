@@ -16,6 +16,9 @@ double TextToDouble(std::string_view text);
 // Shortest form: whole numbers without a decimal point or leading blank ("0", "15", "-3").
 std::string DoubleToText(double value);
 
+// The number that a text begins with, 0 when it begins with none ("15abc" gives 15).
+double LeadingNumber(std::string_view text);
+
 double CounterValue(const Label& counter);
 void AddOne(Label& counter);  // read, add 1.0, write
 
