@@ -8,6 +8,7 @@
 #include <QTimer>
 
 #include "assets/pictures.h"
+#include "grab_checks.h"
 #include "shown_playfield.h"
 #include "view/error_report.h"
 #include "view/qt_conversions.h"
@@ -18,19 +19,6 @@ namespace {
 const QColor kBlack(0, 0, 0);
 const QColor kWhite(255, 255, 255);
 const QColor kYellow(255, 255, 0);
-
-// Compares a grab, pixel for pixel, with a picture drawn at the given point.
-void ExpectPictureAt(const QImage& shot, const forms::Bitmap& picture, QPoint at,
-                     const char* name) {
-  const QImage expected = view::ToQImage(picture);
-  int wrong = 0;
-  for (int y = 0; y < picture.Height; ++y) {
-    for (int x = 0; x < picture.Width; ++x) {
-      wrong += shot.pixelColor(at + QPoint(x, y)) != expected.pixelColor(x, y);
-    }
-  }
-  EXPECT_EQ(wrong, 0) << name << " at " << at.x() << "," << at.y();
-}
 
 int CountPixels(const QImage& shot, const QRect& area, const QColor& colour) {
   int count = 0;
