@@ -1,0 +1,40 @@
+#include <benchmark/benchmark.h>
+
+#include <cstdint>
+
+#include "game/game_rules.h"
+
+namespace {
+
+playfield::Form1& LoadedForm() {
+  static playfield::Form1 form = [] {
+    playfield::Form1 loaded;
+    playfield::Form_Load(loaded);
+    return loaded;
+  }();
+  game::ConnectHandlers(form);
+  return form;
+}
+
+// One tick of play: six steps, the escapes and wraps that fall on it, six hit tests, parking.
+void BM_Tick(benchmark::State& state) {
+  playfield::Form1& form = LoadedForm();
+  for (auto _ : state) {
+    game::Timer1_Timer(form);
+    benchmark::DoNotOptimize(form.f.Top);
+  }
+}
+BENCHMARK(BM_Tick);
+
+// One space-bar press: the shot's whole flight of 4001 steps.
+void BM_Fire(benchmark::State& state) {
+  playfield::Form1& form = LoadedForm();
+  for (auto _ : state) {
+    std::int16_t space = 32;
+    game::Form_KeyPress(form, space);
+    benchmark::DoNotOptimize(form.f.Top);
+  }
+}
+BENCHMARK(BM_Fire);
+
+}  // namespace
