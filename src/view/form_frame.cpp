@@ -9,7 +9,8 @@
 namespace view {
 
 void ApplyFormFrame(QWidget& window, const forms::Form& form) {
-  Qt::WindowFlags flags = Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+  const Qt::WindowType type = window.windowType() == Qt::Dialog ? Qt::Dialog : Qt::Window;
+  Qt::WindowFlags flags = type | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                           Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
   if (form.MinButton) {
     flags |= Qt::WindowMinimizeButtonHint;

@@ -33,6 +33,7 @@ LabelWidget::LabelWidget(forms::Label& model, QWidget* parent) : QLabel(parent),
   setPalette(colours);
   setFocusPolicy(Qt::NoFocus);
   setTextFormat(Qt::PlainText);
+  setWordWrap(!model.AutoSize);  // a fixed-size label wraps its text within its width
 
   model_.SetTextMeasure([font = this->font()](const forms::Label& label) {
     const QFontMetrics metrics(font);

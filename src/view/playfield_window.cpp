@@ -66,6 +66,11 @@ void PlayfieldWindow::keyPressEvent(QKeyEvent* event) {
   }
 }
 
+void PlayfieldWindow::closeEvent(QCloseEvent* event) {
+  QWidget::closeEvent(event);
+  emit closed();
+}
+
 const LabelWidget* PlayfieldWindow::WidgetOf(const forms::Label& label) const {
   const auto found = labels_.find(&label);
   return found == labels_.end() ? nullptr : found->second;

@@ -25,10 +25,12 @@ class PlayfieldWindow : public QWidget {
  signals:
   void characterTyped(int code);
   void aboutClicked();
+  void closed();
 
  protected:
   void paintEvent(QPaintEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
+  void closeEvent(QCloseEvent* event) override;
 
  private:
   const QImage& ImageOf(const forms::Bitmap& picture);

@@ -1,5 +1,3 @@
-#include "app/game_session.h"
-
 #include <gtest/gtest.h>
 
 #include <QTest>
@@ -7,17 +5,9 @@
 #include "assets/pictures.h"
 #include "forms/twips.h"
 #include "grab_checks.h"
+#include "started_game.h"
 
 namespace {
-
-struct StartedGame {
-  StartedGame() {
-    EXPECT_TRUE(game.Start());
-    (void)QTest::qWaitForWindowExposed(&game.Window());
-  }
-  playfield::Form1& form = game.Form();
-  app::GameSession game{[](const forms::RuntimeError& error) { FAIL() << error.what(); }};
-};
 
 TEST(GameSessionTest, RealKeyEventsMoveTheCannonAndFire) {
   StartedGame started;

@@ -1,0 +1,78 @@
+#include "view/about_window.h"
+
+#include <QKeyEvent>
+#include <QPainter>
+
+#include "view/form_frame.h"
+#include "view/qt_conversions.h"
+
+namespace view {
+
+AboutWindow::AboutWindow()
+    : ok_(MakeButton(model_.cmdOK)), sysInfo_(MakeButton(model_.cmdSysInfo)) {
+  ApplyFormFrame(*this, model_);
+  setAutoFillBackground(true);
+  QPalette colours = palette();
+  colours.setColor(QPalette::Window, ToQColor(model_.BackColor));
+  setPalette(colours);
+
+  for (forms::Label* label : {&model_.lblTitle, &model_.lblVersion, &model_.Label1}) {
+    labels_.push_back(new LabelWidget(*label, this));
+  }
+  ok_->setDefault(model_.cmdOK.Default);
+  setTabOrder(ok_, sysInfo_);
+  connect(ok_, &QPushButton::clicked, this, &AboutWindow::okClicked);
+  connect(sysInfo_, &QPushButton::clicked, this, &AboutWindow::sysInfoClicked);
+  if (model_.Image1.Picture != nullptr) {
+    picture_ = ToQImage(*model_.Image1.Picture);
+  }
+  ok_->setFocus();
+}
+
+// The label widgets go before the form they show, which is a member and goes first otherwise.
+AboutWindow::~AboutWindow() {
+  for (LabelWidget* label : labels_) {
+    delete label;
+  }
+}
+
+void AboutWindow::ShowModel() {
+  setWindowTitle(QString::fromStdString(model_.Caption));
+}
+
+QPushButton* AboutWindow::MakeButton(const forms::CommandButton& button) {
+  auto* widget = new QPushButton(QString::fromStdString(button.Caption), this);
+  widget->setGeometry(PixelRect(button));
+  widget->setFont(ToQFont(button.Font));
+  widget->setAutoDefault(true);  // Enter presses whichever button has the focus
+  return widget;
+}
+
+// Esc presses the cancel button; Enter is the dialog's own: the focused or the default button.
+void AboutWindow::keyPressEvent(QKeyEvent* event) {
+  if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+    (model_.cmdOK.Cancel ? ok_ : sysInfo_)->click();
+    return;
+  }
+  QDialog::keyPressEvent(event);
+}
+
+// Closed by its frame, the window goes without pressing any button.
+void AboutWindow::closeEvent(QCloseEvent* event) {
+  QWidget::closeEvent(event);
+  emit closed();
+}
+
+void AboutWindow::paintEvent(QPaintEvent* event) {
+  QDialog::paintEvent(event);
+  const forms::Image& image = model_.Image1;
+  if (image.Visible && !picture_.isNull()) {
+    QPainter painter(this);
+    painter.setRenderHint(QPainter::SmoothPixmapTransform, image.Stretch);
+    painter.drawImage(
+        image.Stretch ? PixelRect(image) : QRect(PixelRect(image).topLeft(), picture_.size()),
+        picture_);
+  }
+}
+
+}  // namespace view

@@ -1,0 +1,16 @@
+#include "view/qt_message_box.h"
+
+#include <QMessageBox>
+
+#include "forms/app.h"
+
+namespace view {
+
+void QtMessageBox::MsgBox(const std::string& prompt, int /*buttons: always OK only here*/) {
+  QMessageBox box(QMessageBox::NoIcon, QString::fromUtf8(forms::App::Title),
+                  QString::fromStdString(prompt), QMessageBox::Ok);
+  box.setWindowModality(Qt::ApplicationModal);
+  box.exec();
+}
+
+}  // namespace view
