@@ -86,3 +86,28 @@ wait_for_exit() {
   wait "$pid" || status=$?
   return "$status"
 }
+
+# A checksum of what the screen shows inside a window.
+window_picture() {
+  import -window "$1" png:- | md5sum | cut -d' ' -f1
+}
+
+# Clicks at a point of a window's client area.
+click_in() {
+  local window=$1 x=$2 y=$3 left top
+  left=$(xwininfo -id "$window" | awk '/Absolute upper-left X:/ {print $4}')
+  top=$(xwininfo -id "$window" | awk '/Absolute upper-left Y:/ {print $4}')
+  xdotool mousemove $((left + x)) $((top + y))
+  sleep 0.1
+  xdotool click 1
+}
+
+# Waits up to 10 seconds until no visible window has this title.
+wait_until_gone() {
+  local title=$1 waited
+  for waited in $(seq 100); do
+    xdotool search --onlyvisible --name "^${title}\$" >/dev/null 2>&1 || return 0
+    sleep 0.1
+  done
+  fail "the window '$title' is still there"
+}
