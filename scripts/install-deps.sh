@@ -1,17 +1,20 @@
 #!/usr/bin/env bash
 # Installs the Debian packages that vexal needs and the machine lacks; does nothing when all
-# are there. Usage: install-deps.sh play|test
+# are there. Usage: install-deps.sh play|test|package
 set -euo pipefail
 
 play_packages=(g++ cmake make qt6-base-dev libgl-dev fonts-liberation)
+package_packages=(dpkg-dev file)
 test_packages=(googletest libgtest-dev libbenchmark-dev clang-format
   xvfb xauth xdotool x11-utils wmctrl openbox imagemagick
-  at-spi2-core dbus-x11 python3-pyatspi python3-pil)
+  at-spi2-core dbus-x11 python3-pyatspi python3-pil
+  desktop-file-utils appstream strace)
 
 case "${1:-}" in
   play) wanted=("${play_packages[@]}") ;;
   test) wanted=("${play_packages[@]}" "${test_packages[@]}") ;;
-  *) echo "usage: $0 play|test" >&2; exit 2 ;;
+  package) wanted=("${play_packages[@]}" "${package_packages[@]}") ;;
+  *) echo "usage: $0 play|test|package" >&2; exit 2 ;;
 esac
 
 missing=()

@@ -1,0 +1,31 @@
+#!/usr/bin/env bash
+# The release check, for a disposable machine only: it installs the package system-wide.
+# Builds the package, installs it with its dependencies, starts the game as its menu entry
+# does, sees its window, removes the package and finds none of its files left.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+package=$(scripts/package.sh | tail -n 1)
+echo "package: $package"
+dpkg-deb --info "$package" | grep -E '^ *(Package|Version|Depends|Section):'
+
+export DEBIAN_FRONTEND=noninteractive
+dpkg -i "$package" || apt-get install -f -y --no-install-recommends
+files=$(dpkg -L vexal | while read -r path; do [ -f "$path" ] && echo "$path"; done)
+[ -n "$files" ] || { echo "FAIL: the package installed no files" >&2; exit 1; }
+
+source tests/e2e/x_session.sh
+start_x
+desktop=$(echo "$files" | grep '\.desktop$')
+command=$(sed -n 's/^Exec=//p' "$desktop")
+$command &
+app=$!
+session_pids+=("$app")
+wait_for_window Game >/dev/null
+echo "the menu entry's command '$command' shows the Game window"
+kill "$app"
+
+apt-get purge -y vexal >/dev/null
+left=$(for path in $files; do [ -e "$path" ] && echo "$path"; done || true)
+[ -z "$left" ] || { echo "FAIL: files left after removal: $left" >&2; exit 1; }
+echo "release check passed"
