@@ -11,10 +11,6 @@ namespace view {
 AboutWindow::AboutWindow()
     : ok_(MakeButton(model_.cmdOK)), sysInfo_(MakeButton(model_.cmdSysInfo)) {
   ApplyFormFrame(*this, model_);
-  setAutoFillBackground(true);
-  QPalette colours = palette();
-  colours.setColor(QPalette::Window, ToQColor(model_.BackColor));
-  setPalette(colours);
 
   for (forms::Label* label : {&model_.lblTitle, &model_.lblVersion, &model_.Label1}) {
     labels_.push_back(new LabelWidget(*label, this));
@@ -63,11 +59,13 @@ void AboutWindow::closeEvent(QCloseEvent* event) {
   emit closed();
 }
 
-void AboutWindow::paintEvent(QPaintEvent* event) {
-  QDialog::paintEvent(event);
+// The background is painted here rather than set in the palette: the style caches its button
+// pictures by palette, and a palette of each window's own would add new ones with every opening.
+void AboutWindow::paintEvent(QPaintEvent* /*event*/) {
+  QPainter painter(this);
+  painter.fillRect(rect(), ToQColor(model_.BackColor));
   const forms::Image& image = model_.Image1;
   if (image.Visible && !picture_.isNull()) {
-    QPainter painter(this);
     painter.setRenderHint(QPainter::SmoothPixmapTransform, image.Stretch);
     painter.drawImage(
         image.Stretch ? PixelRect(image) : QRect(PixelRect(image).topLeft(), picture_.size()),

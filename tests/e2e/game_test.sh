@@ -19,12 +19,7 @@ for press in $(seq 10); do
 done
 sleep 0.5
 
-# The cannon's bottom row is the window's pixel row 335; the first lit pixel is its left edge.
-left_edge=$(import -window "$window" png:- | /usr/bin/python3 -c '
-import sys, io
-from PIL import Image
-shot = Image.open(io.BytesIO(sys.stdin.buffer.read())).convert("RGB")
-print(next(x for x in range(shot.width) if shot.getpixel((x, 335)) != (0, 0, 0)))')
+left_edge=$(cannon_left_edge "$window")
 [ "$left_edge" = 5 ] || fail "the cannon's left edge is on pixel $left_edge"
 
 sleep 3

@@ -58,13 +58,13 @@ start_accessibility_bus() {
 # Prints the id of the visible window with exactly this title, waiting up to 20 seconds.
 wait_for_window() {
   local title=$1 id waited
-  for waited in $(seq 200); do
+  for waited in $(seq 1000); do
     id=$(xdotool search --onlyvisible --name "^${title}\$" 2>/dev/null | head -n 1 || true)
     if [ -n "$id" ]; then
       echo "$id"
       return 0
     fi
-    sleep 0.1
+    sleep 0.02
   done
   fail "no window titled '$title'"
 }
@@ -98,16 +98,30 @@ click_in() {
   left=$(xwininfo -id "$window" | awk '/Absolute upper-left X:/ {print $4}')
   top=$(xwininfo -id "$window" | awk '/Absolute upper-left Y:/ {print $4}')
   xdotool mousemove $((left + x)) $((top + y))
-  sleep 0.1
-  xdotool click 1
+  sleep 0.03
+  xdotool click --delay 0 1
 }
 
 # Waits up to 10 seconds until no visible window has this title.
 wait_until_gone() {
   local title=$1 waited
-  for waited in $(seq 100); do
+  for waited in $(seq 500); do
     xdotool search --onlyvisible --name "^${title}\$" >/dev/null 2>&1 || return 0
-    sleep 0.1
+    sleep 0.02
   done
   fail "the window '$title' is still there"
+}
+
+# Resident memory of a process, in KiB.
+resident_kib() {
+  awk '/^VmRSS:/ {print $2}' "/proc/$1/status"
+}
+
+# The x of the first lit pixel on the cannon's bottom row, pixel row 335 of the game window.
+cannon_left_edge() {
+  import -window "$1" png:- | /usr/bin/python3 -c '
+import sys, io
+from PIL import Image
+shot = Image.open(io.BytesIO(sys.stdin.buffer.read())).convert("RGB")
+print(next(x for x in range(shot.width) if shot.getpixel((x, 335)) != (0, 0, 0)))'
 }

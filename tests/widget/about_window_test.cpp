@@ -89,3 +89,4 @@ TEST(AboutWindowTest, OkAfterTheMainWindowClosedOnlyClosesTheAboutWindow) {
 }
 
 }  // namespace
+
