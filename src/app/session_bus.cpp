@@ -1,0 +1,20 @@
+#include "app/session_bus.h"
+
+#include <unistd.h>
+
+#include <cstdlib>
+#include <string>
+
+namespace app {
+
+void UseOnlyTheDesktopsSessionBus() {
+  if (std::getenv("DBUS_SESSION_BUS_ADDRESS") != nullptr) {
+    return;
+  }
+  // Where a desktop with a per-user bus keeps it; when it is not there, there is no bus.
+  const char* runtime = std::getenv("XDG_RUNTIME_DIR");
+  const std::string folder = runtime != nullptr ? runtime : "/run/user/" + std::to_string(getuid());
+  setenv("DBUS_SESSION_BUS_ADDRESS", ("unix:path=" + folder + "/bus").c_str(), 0);
+}
+
+}  // namespace app
