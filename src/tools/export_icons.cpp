@@ -17,8 +17,8 @@ int main(int argc, char** argv) {
   for (int i = 2; i < argc; ++i) {
     const int size = std::atoi(argv[i]);
     const QString file = QString("%1/%2.png").arg(argv[1]).arg(size);
-    if (size < icon.width() || !icon.scaled(size, size, Qt::KeepAspectRatio, Qt::FastTransformation)
-                                      .save(file, "PNG")) {
+    if (size < icon.width() ||
+        !icon.scaled(size, size, Qt::KeepAspectRatio, Qt::FastTransformation).save(file, "PNG")) {
       std::fprintf(stderr, "cannot write %s\n", qPrintable(file));
       return EXIT_FAILURE;
     }

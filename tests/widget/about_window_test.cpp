@@ -89,4 +89,3 @@ TEST(AboutWindowTest, OkAfterTheMainWindowClosedOnlyClosesTheAboutWindow) {
 }
 
 }  // namespace
-
