@@ -8,7 +8,8 @@ package_packages=(dpkg-dev file)
 test_packages=(googletest libgtest-dev libbenchmark-dev clang-format
   xvfb xauth xdotool x11-utils wmctrl openbox imagemagick
   at-spi2-core dbus-x11 python3-pyatspi python3-pil
-  desktop-file-utils appstream strace)
+  desktop-file-utils appstream strace
+  g++-mingw-w64-x86-64-posix wine64)
 
 case "${1:-}" in
   play) wanted=("${play_packages[@]}") ;;

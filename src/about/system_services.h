@@ -55,9 +55,9 @@ class FileSystem {
 };
 
 // An application-modal message box titled with the application title; returns once closed.
-class MessageBox {
+class MessageBoxService {
  public:
-  virtual ~MessageBox() = default;
+  virtual ~MessageBoxService() = default;
   virtual void MsgBox(const std::string& prompt, int buttons) = 0;
 };
 
@@ -65,7 +65,7 @@ struct SystemServices {
   Registry& registry;
   ProgramStarter& programs;
   FileSystem& files;
-  MessageBox& messages;
+  MessageBoxService& messages;
 };
 
 }  // namespace about

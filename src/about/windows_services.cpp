@@ -12,8 +12,12 @@ using OpenFunction = LONG(WINAPI*)(HKEY, LPCSTR, DWORD, REGSAM, PHKEY);
 using QueryFunction = LONG(WINAPI*)(HKEY, LPCSTR, LPDWORD, LPDWORD, LPBYTE, LPDWORD);
 using CloseFunction = LONG(WINAPI*)(HKEY);
 
-forms::RuntimeError FileNotFound() { return {53, "File not found"}; }
-forms::RuntimeError BadFileName() { return {52, "Bad file name or number"}; }
+forms::RuntimeError FileNotFound() {
+  return {53, "File not found"};
+}
+forms::RuntimeError BadFileName() {
+  return {52, "Bad file name or number"};
+}
 
 }  // namespace
 
@@ -71,8 +75,8 @@ RegistryStatus WindowsRegistry::RegQueryValueExA(RegistryKey key, const std::str
   }
   DWORD valueType = 0;
   auto size = static_cast<DWORD>(dataSize);
-  const LONG status = query(static_cast<HKEY>(HostKey(key)), valueName.c_str(), nullptr,
-                            &valueType, data.data(), &size);
+  const LONG status = query(static_cast<HKEY>(HostKey(key)), valueName.c_str(), nullptr, &valueType,
+                            data.data(), &size);
   type = static_cast<std::int32_t>(valueType);
   dataSize = static_cast<std::int32_t>(size);
   return status;
@@ -99,8 +103,8 @@ void WindowsProgramStarter::Shell(const std::string& programPath, int windowStyl
   startup.dwFlags = STARTF_USESHOWWINDOW;
   startup.wShowWindow = static_cast<WORD>(windowStyle);  // 1: normal size and place, focused
   PROCESS_INFORMATION process{};
-  if (!CreateProcessA(programPath.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0,
-                      nullptr, nullptr, &startup, &process)) {
+  if (!CreateProcessA(programPath.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                      nullptr, &startup, &process)) {
     throw FileNotFound();
   }
   CloseHandle(process.hThread);
@@ -111,7 +115,8 @@ std::string WindowsFileSystem::Dir(const std::string& path) {
   if (path.find_first_of(std::string("\0<>\"|?*", 7)) != std::string::npos) {
     throw BadFileName();
   }
-  const DWORD attributes = path.empty() ? INVALID_FILE_ATTRIBUTES : GetFileAttributesA(path.c_str());
+  const DWORD attributes =
+      path.empty() ? INVALID_FILE_ATTRIBUTES : GetFileAttributesA(path.c_str());
   constexpr DWORD kNotOrdinary =
       FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM;
   if (attributes == INVALID_FILE_ATTRIBUTES || (attributes & kNotOrdinary) != 0) {
@@ -120,10 +125,14 @@ std::string WindowsFileSystem::Dir(const std::string& path) {
   return path.substr(path.find_last_of("\\/:") + 1);
 }
 
-std::unique_ptr<Registry> MakeHostRegistry() { return std::make_unique<WindowsRegistry>(); }
+std::unique_ptr<Registry> MakeHostRegistry() {
+  return std::make_unique<WindowsRegistry>();
+}
 std::unique_ptr<ProgramStarter> MakeHostProgramStarter() {
   return std::make_unique<WindowsProgramStarter>();
 }
-std::unique_ptr<FileSystem> MakeHostFileSystem() { return std::make_unique<WindowsFileSystem>(); }
+std::unique_ptr<FileSystem> MakeHostFileSystem() {
+  return std::make_unique<WindowsFileSystem>();
+}
 
 }  // namespace about

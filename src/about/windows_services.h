@@ -17,9 +17,8 @@ class WindowsRegistry : public Registry {
 
   RegistryStatus RegOpenKeyExA(RegistryKey key, const std::string& subKey, std::int32_t options,
                                std::int32_t access, RegistryKey& opened) override;
-  RegistryStatus RegQueryValueExA(RegistryKey key, const std::string& valueName,
-                                  std::int32_t& type, std::span<std::uint8_t> data,
-                                  std::int32_t& dataSize) override;
+  RegistryStatus RegQueryValueExA(RegistryKey key, const std::string& valueName, std::int32_t& type,
+                                  std::span<std::uint8_t> data, std::int32_t& dataSize) override;
   RegistryStatus RegCloseKey(RegistryKey key) override;
 
  private:

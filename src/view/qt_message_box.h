@@ -5,7 +5,7 @@
 namespace view {
 
 // An application-modal box with one OK button and no icon, titled with the application title.
-class QtMessageBox : public about::MessageBox {
+class QtMessageBox : public about::MessageBoxService {
  public:
   void MsgBox(const std::string& prompt, int buttons) override;
 };

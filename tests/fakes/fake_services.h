@@ -89,7 +89,7 @@ class Files : public about::FileSystem {
   }
 };
 
-class Messages : public about::MessageBox {
+class Messages : public about::MessageBoxService {
  public:
   std::vector<std::string> shown;
   void MsgBox(const std::string& prompt, int) override { shown.push_back(prompt); }
