@@ -21,7 +21,7 @@ forms::RuntimeError BadFileName() {
 
 }  // namespace
 
-WindowsRegistry::WindowsRegistry() : library_(LoadLibraryA("advapi32")) {}
+WindowsRegistry::WindowsRegistry(const char* library) : library_(LoadLibraryA(library)) {}
 
 WindowsRegistry::~WindowsRegistry() {
   for (const auto& [number, key] : opened_) {

@@ -12,7 +12,7 @@ namespace about {
 // where one is missing every call of it fails, so both lookups fail and the message appears.
 class WindowsRegistry : public Registry {
  public:
-  WindowsRegistry();
+  explicit WindowsRegistry(const char* library = "advapi32");
   ~WindowsRegistry() override;
 
   RegistryStatus RegOpenKeyExA(RegistryKey key, const std::string& subKey, std::int32_t options,

@@ -113,6 +113,17 @@ TEST(WindowsRegistryTest, TheHostsSystemInformationKey) {
   EXPECT_EQ(programs.started, std::vector<std::string>{path});
 }
 
+TEST(WindowsRegistryTest, WithoutTheRegistryFunctionsTheButtonSaysUnavailable) {
+  WindowsRegistry registry("vexal-no-such-library");
+  WindowsFileSystem files;
+  fakes::Programs programs;
+  fakes::Messages messages;
+  SystemServices host{registry, programs, files, messages};
+  StartSysInfo(host);
+  EXPECT_TRUE(programs.started.empty());
+  EXPECT_EQ(messages.shown, std::vector<std::string>{kSysInfoUnavailable});
+}
+
 // A copy of this test program under another name, which marks that it ran.
 std::string StandIn(const std::string& path) {
   char self[MAX_PATH] = {};
