@@ -37,10 +37,15 @@ open_about() {
   xdotool click --delay 0 1
   about=$(wait_for_window "About vexal")
 }
-# The window manager gives a new window the focus, and OK has it there.
+# The window manager gives a new window the focus, and OK has it there. Should the key have
+# come before the focus, the window is activated and the key sent again.
 ok_about() {
   xdotool key Return
-  wait_until_gone "About vexal"
+  if ! gone_within "About vexal" 1; then
+    xdotool windowactivate --sync "$about"
+    xdotool key Return
+    wait_until_gone "About vexal"
+  fi
 }
 
 open_about

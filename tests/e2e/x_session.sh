@@ -102,14 +102,18 @@ click_in() {
   xdotool click --delay 0 1
 }
 
-# Waits up to 10 seconds until no visible window has this title.
-wait_until_gone() {
-  local title=$1 waited
-  for waited in $(seq 500); do
+# True once no visible window has this title, false if one still has it after the seconds.
+gone_within() {
+  local title=$1 seconds=$2 waited
+  for waited in $(seq $((seconds * 50))); do
     xdotool search --onlyvisible --name "^${title}\$" >/dev/null 2>&1 || return 0
     sleep 0.02
   done
-  fail "the window '$title' is still there"
+  return 1
+}
+
+wait_until_gone() {
+  gone_within "$1" 10 || fail "the window '$1' is still there"
 }
 
 # Resident memory of a process, in KiB.
