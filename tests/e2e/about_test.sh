@@ -6,6 +6,7 @@ source "$(dirname "$0")/x_session.sh"
 
 start_x
 start_window_manager
+start_accessibility_bus
 
 mkdir "$session_dir/no-tools"
 PATH="$session_dir/no-tools" "$program" &
@@ -50,6 +51,8 @@ open_about
 xdotool windowactivate --sync "$about"
 xdotool key alt+s
 message=$(wait_for_window vexal)
+/usr/bin/python3 "$(dirname "$0")/read_label.py" "$app" --shows \
+  "System Information Is Unavailable At This Time" || fail "the message box does not say so"
 xdotool windowactivate --sync "$message"
 xdotool key Return
 wait_until_gone vexal

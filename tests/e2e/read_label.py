@@ -1,6 +1,7 @@
 """Reads a running program's label texts the way a screen reader does, over AT-SPI.
 
-Usage: read_label.py PID TEXT  prints the text of the label just right of the label TEXT.
+Usage: read_label.py PID TEXT          prints the text of the label just right of the label TEXT
+       read_label.py PID --shows TEXT   succeeds once a label of the program shows TEXT
 """
 
 import sys
@@ -28,7 +29,18 @@ def collect(node, found):
             collect(child, found)
 
 
+def shows(pid, text):
+    for _ in range(50):
+        if any(label[2] == text for label in labels_of(pid)):
+            return 0
+        time.sleep(0.2)
+    print(f"no label shows {text!r}", file=sys.stderr)
+    return 1
+
+
 def main():
+    if sys.argv[2] == "--shows":
+        return shows(int(sys.argv[1]), sys.argv[3])
     pid, anchor = int(sys.argv[1]), sys.argv[2]
     for _ in range(50):
         labels = labels_of(pid)

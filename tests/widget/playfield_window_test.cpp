@@ -4,7 +4,6 @@
 #include <QAccessible>
 #include <QApplication>
 #include <QMessageBox>
-#include <QSignalSpy>
 #include <QTimer>
 
 #include "assets/pictures.h"
@@ -144,26 +143,6 @@ TEST(PlayfieldWindowTest, LabelsAreTextToAssistiveTechnology) {
     ASSERT_NE(accessible, nullptr);
     EXPECT_EQ(accessible->text(QAccessible::Name).toStdString(), label->Caption());
   }
-}
-
-TEST(PlayfieldWindowTest, HandsOnTypedCharactersAndAboutClicks) {
-  ShownPlayfield shown;
-  QSignalSpy typed(&shown.window, &view::PlayfieldWindow::characterTyped);
-  QSignalSpy about(&shown.window, &view::PlayfieldWindow::aboutClicked);
-  QTest::keyClick(&shown.window, Qt::Key_4);
-  QTest::keyClick(&shown.window, Qt::Key_6, Qt::KeypadModifier);
-  QTest::keyClick(&shown.window, Qt::Key_Space);
-  QTest::keyClick(&shown.window, Qt::Key_Shift);  // types no character
-  ASSERT_EQ(typed.count(), 3);
-  EXPECT_EQ(typed[0][0].toInt(), 52);
-  EXPECT_EQ(typed[1][0].toInt(), 54);
-  EXPECT_EQ(typed[2][0].toInt(), 32);
-  QTest::mouseClick(const_cast<view::LabelWidget*>(shown.window.WidgetOf(shown.form.Label4)),
-                    Qt::LeftButton);
-  EXPECT_EQ(about.count(), 1);
-  QTest::mouseClick(const_cast<view::LabelWidget*>(shown.window.WidgetOf(shown.form.Label1)),
-                    Qt::LeftButton);
-  EXPECT_EQ(about.count(), 1) << "only the About caption opens the About window";
 }
 
 TEST(TimerBridgeTest, FollowsTheModelIntervalAndDeliversTicks) {
