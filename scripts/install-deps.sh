@@ -6,7 +6,7 @@ set -euo pipefail
 play_packages=(g++ cmake make qt6-base-dev libgl-dev fonts-liberation)
 package_packages=(dpkg-dev file)
 test_packages=(googletest libgtest-dev libbenchmark-dev clang-format
-  xvfb xauth xdotool x11-utils wmctrl openbox imagemagick
+  xvfb xauth xdotool x11-utils wmctrl openbox metacity xfwm4 imagemagick
   at-spi2-core dbus-x11 python3-pyatspi python3-pil
   desktop-file-utils appstream strace
   g++-mingw-w64-x86-64-posix wine64)

@@ -44,13 +44,14 @@ QPushButton* AboutWindow::MakeButton(const forms::CommandButton& button) {
   return widget;
 }
 
-// Esc presses the cancel button; Enter is the dialog's own: the focused or the default button.
+// Esc presses the cancel button. Enter goes to the button that has the focus (one of the two
+// always has it, OK when the window opens), and that button presses itself.
 void AboutWindow::keyPressEvent(QKeyEvent* event) {
   if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
     (model_.cmdOK.Cancel ? ok_ : sysInfo_)->click();
     return;
   }
-  QDialog::keyPressEvent(event);
+  QWidget::keyPressEvent(event);
 }
 
 // Closed by its frame, the window goes without pressing any button.

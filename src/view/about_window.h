@@ -1,6 +1,5 @@
 #pragma once
 
-#include <QDialog>
 #include <QPushButton>
 #include <vector>
 
@@ -9,9 +8,10 @@
 
 namespace view {
 
-// The About window: a top-level window of its own, shown modeless. It owns its form, so the
-// window and its controls go together.
-class AboutWindow : public QDialog {
+// The About window: an ordinary top-level window of its own, owned by no other and shown
+// modeless, so that window managers stack it like the main window and never keep it on top of
+// it. It owns its form, so the window and its controls go together.
+class AboutWindow : public QWidget {
   Q_OBJECT
 
  public:

@@ -9,8 +9,9 @@
 namespace view {
 
 void ApplyFormFrame(QWidget& window, const forms::Form& form) {
-  const Qt::WindowType type = window.windowType() == Qt::Dialog ? Qt::Dialog : Qt::Window;
-  Qt::WindowFlags flags = type | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+  // An ordinary window, never a dialog: a dialog with no owner is made transient for the whole
+  // application, and some window managers then keep it above the application's other windows.
+  Qt::WindowFlags flags = Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                           Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
   if (form.MinButton) {
     flags |= Qt::WindowMinimizeButtonHint;

@@ -36,8 +36,12 @@ start_x() {
   export XDG_RUNTIME_DIR="$session_dir/runtime"
 }
 
+# openbox unless another window manager is named: openbox, metacity or xfwm4.
 start_window_manager() {
-  openbox --sm-disable >/dev/null 2>&1 &
+  case "${1:-openbox}" in
+    xfwm4) xfwm4 --sm-client-disable >/dev/null 2>&1 & ;;
+    *) "${1:-openbox}" --sm-disable >/dev/null 2>&1 & ;;
+  esac
   session_pids+=($!)
   local waited
   for waited in $(seq 100); do

@@ -47,7 +47,7 @@ TEST(AboutWindowTest, OkEnterAndEscResumeTheGameAndUnload) {
   for (const Qt::Key key : {Qt::Key_Escape, Qt::Key_Return, Qt::Key_Enter}) {
     AboutOpen game;
     view::AboutWindow& about = game.ClickAbout();
-    QTest::keyClick(&about, key);
+    QTest::keyClick(about.focusWidget(), key);
     EXPECT_EQ(game.form.Timer1.Interval(), 1) << key;
     EXPECT_EQ(game.game.About().Window(), nullptr) << key;
     EXPECT_EQ(game.ClickAbout().windowTitle(), "About vexal") << "made anew";
@@ -66,11 +66,11 @@ TEST(AboutWindowTest, ClosedAnyOtherWayTheGameStaysPaused) {
 TEST(AboutWindowTest, TabThenEnterAndAltSReachSystemInfo) {
   AboutOpen game;
   view::AboutWindow& about = game.ClickAbout();
-  QTest::keyClick(&about, Qt::Key_Tab);
+  QTest::keyClick(about.focusWidget(), Qt::Key_Tab);
   EXPECT_EQ(about.focusWidget(), &about.SysInfoButton());
-  QTest::keyClick(&about, Qt::Key_Return);
+  QTest::keyClick(about.focusWidget(), Qt::Key_Return);
   EXPECT_EQ(game.services.messages.shown.size(), 1u);
-  QTest::keyClick(&about, Qt::Key_S, Qt::AltModifier);
+  QTest::keyClick(about.focusWidget(), Qt::Key_S, Qt::AltModifier);
   QTest::qWait(300);  // an access key presses its button as a short animated click
   EXPECT_EQ(game.services.messages.shown.size(), 2u);
   EXPECT_EQ(game.game.About().Window(), &about) << "the About window stays open";
