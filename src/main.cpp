@@ -8,9 +8,15 @@
 #include "view/error_report.h"
 #include "view/qt_message_box.h"
 
+// The game takes no command line: the toolkit is given the program's name alone, so that none of
+// its own options (a title, a geometry, a style sheet to read) reach it. The desktop's settings
+// still reach it through the environment.
 int main(int argc, char** argv) {
   app::UseOnlyTheDesktopsSessionBus();
-  QApplication application(argc, argv);
+  char programName[] = "vexal";
+  int toolkitArgc = 1;
+  char* toolkitArgv[] = {argc > 0 && argv[0] != nullptr ? argv[0] : programName, nullptr};
+  QApplication application(toolkitArgc, toolkitArgv);
   QApplication::setApplicationName(QString::fromUtf8(forms::App::Title));
   QApplication::setApplicationVersion(QString::fromUtf8(forms::App::Version));
 

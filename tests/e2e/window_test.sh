@@ -1,13 +1,14 @@
 #!/usr/bin/env bash
 # The built program in a real X server: one top-level window titled "Game" with a 208 x 400
 # client area, sizeable, without maximize and minimize; closing it ends the process with 0.
+# The toolkit's own options on the command line change none of it: the game takes none.
 program=$1
 source "$(dirname "$0")/x_session.sh"
 
 start_x
 start_window_manager
 
-"$program" &
+"$program" -qwindowtitle X -qwindowgeometry 50x50 -stylesheet /nonexistent &
 app=$!
 window=$(wait_for_window Game)
 
