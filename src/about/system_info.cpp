@@ -31,10 +31,10 @@ class OpenKey {
 };
 
 // The stored bytes as text: a terminating zero at the last stored position is dropped. The
-// character at that position must exist; with no bytes, or more than the buffer holds, it does
-// not, and that is an invalid procedure call.
+// character at that position must exist; with no bytes it does not, and that is an invalid
+// procedure call.
 std::string StoredText(const std::array<std::uint8_t, kBufferSize>& buffer, std::int32_t size) {
-  if (size < 1 || static_cast<std::size_t>(size) > buffer.size()) {
+  if (size < 1) {
     throw forms::errors::InvalidProcedureCall();
   }
   const auto length = static_cast<std::size_t>(size);
@@ -88,7 +88,9 @@ bool GetKeyValue(Registry& registry, RegistryKey KeyRoot, const std::string& Key
   std::array<std::uint8_t, kBufferSize> buffer{};
   auto size = static_cast<std::int32_t>(buffer.size());
   std::int32_t type = 0;
-  if (registry.RegQueryValueExA(key.handle, SubKeyRef, type, buffer, size) != kErrorSuccess) {
+  // Data larger than the buffer count as a missing value, whatever status came with them.
+  if (registry.RegQueryValueExA(key.handle, SubKeyRef, type, buffer, size) != kErrorSuccess ||
+      size > static_cast<std::int32_t>(buffer.size())) {
     KeyVal = "";
     return false;
   }
