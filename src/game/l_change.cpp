@@ -14,10 +14,13 @@ constexpr float kResetSquareTop = 1000;
 constexpr float kTopEdge = 0;
 constexpr int kLastIndex = 2;
 
+// The wins are read twice, both readings always made: the leading number for the multiple
+// test, the ordinary conversion (which raises for a caption that is no number) for the rest.
 bool IsLevelUp(const forms::Label& wins) {
   const double multiple = forms::LeadingNumber(wins.Caption());
+  const double value = forms::CounterValue(wins);
   const double quotient = multiple / kLevelPeriod;
-  return quotient == std::floor(quotient) && forms::CounterValue(wins) != 0;
+  return quotient == std::floor(quotient) && value != 0;
 }
 
 }  // namespace

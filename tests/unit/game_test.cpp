@@ -239,6 +239,19 @@ TEST(LevelTest, TheResetComesBeforeTheLevelTest) {
   }
 }
 
+TEST(LevelTest, AWinsCaptionThatIsNoNumberRaisesTypeMismatch) {
+  for (const std::string caption : {"7x", "15x", "x"}) {
+    Game game;
+    int error = 0;
+    try {
+      game.form.l.SetCaption(caption);
+    } catch (const forms::RuntimeError& raised) {
+      error = raised.Number();
+    }
+    EXPECT_EQ(error, 13) << caption;
+  }
+}
+
 TEST(KeyPressTest, TheCannonStopsShortOfItsLimits) {
   struct Case {
     const char* name;
