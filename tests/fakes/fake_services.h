@@ -13,94 +13,77 @@
 // Host services that remember what was asked of them.
 namespace fakes {
 
+using namespace about;
+
 struct RegistryValue {
-  std::int32_t type = about::kRegSz;
+  std::int32_t type = kRegSz;
   std::vector<std::uint8_t> bytes;
   std::optional<std::int32_t> reportedSize;  // a data size other than the bytes stored
 };
 
-inline std::vector<std::uint8_t> Bytes(const std::string& text) {
-  return {text.begin(), text.end()};
+// The text's bytes, with or without the terminating zero.
+inline std::vector<std::uint8_t> Bytes(const std::string& text, bool withZero = true) {
+  return {text.c_str(), text.c_str() + text.size() + (withZero ? 1 : 0)};
 }
 
-class Registry : public about::Registry {
- public:
+// Keys by their path below the local-machine root, which grants read rights only, as to most
+// users. Handle i is the i-th key opened; every close is checked.
+struct Registry : about::Registry {
   std::map<std::string, std::map<std::string, RegistryValue>> keys;
   std::vector<std::string> opened;
-  std::vector<std::int32_t> accessAsked;
-  int openKeys = 0;
+  std::set<RegistryKey> open;  // handles not yet closed
 
-  about::RegistryStatus RegOpenKeyExA(about::RegistryKey root, const std::string& subKey,
-                                      std::int32_t, std::int32_t access,
-                                      about::RegistryKey& handle) override {
-    accessAsked.push_back(access);
-    const auto key = keys.find(subKey);
-    if (root != about::kHkeyLocalMachine || key == keys.end()) {
-      return about::kErrorFileNotFound;
+  RegistryStatus RegOpenKeyExA(RegistryKey root, const std::string& key, std::int32_t,
+                               std::int32_t access, RegistryKey& handle) override {
+    if (root != kHkeyLocalMachine || !keys.contains(key) || (access & ~kKeyRead) != 0) {
+      return keys.contains(key) ? kErrorAccessDenied : kErrorFileNotFound;
     }
-    opened.push_back(subKey);
-    handle = static_cast<about::RegistryKey>(opened.size());
-    ++openKeys;
-    return about::kErrorSuccess;
+    opened.push_back(key);
+    open.insert(handle = static_cast<RegistryKey>(opened.size()));
+    return kErrorSuccess;
   }
-
-  about::RegistryStatus RegQueryValueExA(about::RegistryKey handle, const std::string& name,
-                                         std::int32_t& type, std::span<std::uint8_t> data,
-                                         std::int32_t& size) override {
+  RegistryStatus RegQueryValueExA(RegistryKey handle, const std::string& name, std::int32_t& type,
+                                  std::span<std::uint8_t> data, std::int32_t& size) override {
     const auto& values = keys.at(opened.at(static_cast<std::size_t>(handle - 1)));
-    const auto value = values.find(name);
-    if (value == values.end()) {
-      return about::kErrorFileNotFound;
+    if (!open.contains(handle) || !values.contains(name)) {
+      return kErrorFileNotFound;
     }
-    const RegistryValue& stored = value->second;
-    type = stored.type;
-    if (stored.bytes.size() > static_cast<std::size_t>(size)) {
-      size = static_cast<std::int32_t>(stored.bytes.size());
-      return about::kErrorMoreData;
+    const RegistryValue& value = values.at(name);
+    const auto room = static_cast<std::size_t>(size);
+    type = value.type;
+    size = value.reportedSize.value_or(static_cast<std::int32_t>(value.bytes.size()));
+    if (value.bytes.size() > room) {
+      return kErrorMoreData;
     }
-    std::copy(stored.bytes.begin(), stored.bytes.end(), data.begin());
-    size = stored.reportedSize.value_or(static_cast<std::int32_t>(stored.bytes.size()));
-    return about::kErrorSuccess;
+    std::copy(value.bytes.begin(), value.bytes.end(), data.begin());
+    return kErrorSuccess;
   }
-
-  about::RegistryStatus RegCloseKey(about::RegistryKey) override {
-    --openKeys;
-    return about::kErrorSuccess;
+  RegistryStatus RegCloseKey(RegistryKey handle) override {
+    return open.erase(handle) == 1 ? kErrorSuccess : kErrorInvalidHandle;
   }
 };
 
-class Programs : public about::ProgramStarter {
- public:
-  std::vector<std::string> started;
-  bool fails = false;
+// Program start, file test and message box, remembering what they were asked.
+struct Host : ProgramStarter, FileSystem, MessageBoxService {
+  std::vector<std::string> started, shown;
+  std::set<std::string> files;
+  bool startFails = false;
   void Shell(const std::string& path, int) override {
-    if (fails || path.empty()) {
+    if (startFails || path.empty()) {
       throw forms::RuntimeError(53, "File not found");
     }
     started.push_back(path);
   }
-};
-
-class Files : public about::FileSystem {
- public:
-  std::set<std::string> files;
   std::string Dir(const std::string& path) override {
     return files.contains(path) ? path.substr(path.find_last_of('\\') + 1) : "";
   }
-};
-
-class Messages : public about::MessageBoxService {
- public:
-  std::vector<std::string> shown;
   void MsgBox(const std::string& prompt, int) override { shown.push_back(prompt); }
 };
 
 struct Services {
   Registry registry;
-  Programs programs;
-  Files files;
-  Messages messages;
-  about::SystemServices host{registry, programs, files, messages};
+  Host recorded;
+  SystemServices host{registry, recorded, recorded, recorded};
 };
 
 }  // namespace fakes
