@@ -130,7 +130,8 @@ TEST(LevelTest, TheResetComesBeforeTheLevelTestAndACaptionMustBeANumber) {
   const std::vector<std::tuple<std::string, float, float, float, std::string, int>> cases = {
       {"15", 0, 1100, 900, "1", 0},    {"0", 0, 1200, 1000, "0", 0},
       {"0", 100, 3480, 100, "0", 0},   {"7", -100, 1200, 1000, "0", 0},
-      {"7x", 100, 3480, 100, "0", 13}, {"15x", 100, 3480, 100, "0", 13}};
+      {"7x", 100, 3480, 100, "0", 13}, {"15x", 100, 3480, 100, "0", 13},
+      {"+15", 100, 3380, 0, "1", 0}};
   for (const auto& [wins, squareTop, ovalAfter, squareAfter, level, error] : cases) {
     Game game;
     game.form.l.SetCaption("1");  // so that "0" is a change
