@@ -5,7 +5,7 @@
 #include <QTimer>
 #include <QWidget>
 
-#include "view/timer_bridge.h"
+#include "app/host.h"
 
 namespace {
 
@@ -24,7 +24,7 @@ int main(int argc, char** argv) {
   QTimer timer;
   timer.setTimerType(Qt::PreciseTimer);
   QObject::connect(&timer, &QTimer::timeout, &window, qOverload<>(&QWidget::update));
-  timer.start(view::TimerBridge::kShortestPeriodMs);
+  timer.start(app::kShortestTickMs);
   window.show();
   return QApplication::exec();
 }

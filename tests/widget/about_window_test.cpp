@@ -7,11 +7,11 @@
 namespace {
 
 struct AboutOpen : StartedGame {
-  QWidget* Caption() { return const_cast<view::LabelWidget*>(game.Window().WidgetOf(form.Label4)); }
-  view::AboutWindow& ClickAbout() {
+  QWidget* Caption() { return const_cast<qt::LabelWidget*>(Window().WidgetOf(form.Label4)); }
+  qt::AboutWindow& ClickAbout() {
     QTest::mouseClick(Caption(), Qt::LeftButton);
-    view::AboutWindow* window = game.About().Window();
-    EXPECT_NE(window, nullptr);
+    EXPECT_NE(game.AboutWindow(), nullptr);
+    qt::AboutWindow* window = host.AboutWidget();
     (void)QTest::qWaitForWindowActive(window);
     return *window;
   }
@@ -24,8 +24,8 @@ struct AboutOpen : StartedGame {
 TEST(AboutWindowTest, OpensOnceAsAFixedWhiteTopLevelWindowAndPausesTheGame) {
   AboutOpen game;
   QTest::mouseRelease(game.Caption(), Qt::LeftButton);
-  EXPECT_EQ(game.game.About().Window(), nullptr) << "a release alone is no click";
-  view::AboutWindow& about = game.ClickAbout();
+  EXPECT_EQ(game.game.AboutWindow(), nullptr) << "a release alone is no click";
+  qt::AboutWindow& about = game.ClickAbout();
   EXPECT_EQ(&game.ClickAbout(), &about) << "a second click only brings it to the front";
   EXPECT_EQ(game.form.Timer1.Interval(), 0);
   EXPECT_EQ(about.windowTitle(), "About vexal");
@@ -42,14 +42,14 @@ TEST(AboutWindowTest, OkEnterAndEscResumeTheGameAndUnload) {
     game.ClickAbout();
     game.Key(key);
     EXPECT_EQ(game.form.Timer1.Interval(), 1) << key;
-    EXPECT_EQ(game.game.About().Window(), nullptr) << key;
+    EXPECT_EQ(game.game.AboutWindow(), nullptr) << key;
     EXPECT_EQ(game.ClickAbout().windowTitle(), "About vexal") << "made anew";
   }
 }
 
 TEST(AboutWindowTest, TabThenEnterAndAltSReachSystemInfo) {
   AboutOpen game;
-  view::AboutWindow& about = game.ClickAbout();
+  qt::AboutWindow& about = game.ClickAbout();
   game.Key(Qt::Key_Tab);
   EXPECT_EQ(about.focusWidget(), &about.SysInfoButton());
   game.Key(Qt::Key_Return);
@@ -57,7 +57,19 @@ TEST(AboutWindowTest, TabThenEnterAndAltSReachSystemInfo) {
   game.Key(Qt::Key_S, Qt::AltModifier);
   QTest::qWait(300);  // an access key presses its button as a short animated click
   EXPECT_EQ(game.services.recorded.shown.size(), 2u);
-  EXPECT_EQ(game.game.About().Window(), &about) << "the About window stays open";
+  EXPECT_EQ(game.host.AboutWidget(), &about) << "the About window stays open";
+  EXPECT_EQ(game.form.Timer1.Interval(), 0);
+}
+
+// The game ends with its last window: once the main window has closed, OK closes the About
+// window and ends the game with status 0, and leaves the closed main form alone.
+TEST(AboutWindowTest, AfterTheMainWindowOkEndsTheGame) {
+  AboutOpen game;
+  qt::AboutWindow& about = game.ClickAbout();
+  game.Window().close();
+  EXPECT_TRUE(game.host.quits.empty());
+  about.OkButton().click();
+  EXPECT_EQ(game.host.quits, std::vector<int>{0});
   EXPECT_EQ(game.form.Timer1.Interval(), 0);
 }
 

@@ -8,7 +8,7 @@ namespace {
 // Keys reach the game as the characters they type, keypad digits included.
 TEST(GameSessionTest, RealKeyEventsMoveTheCannonAndFire) {
   StartedGame started(false);
-  QWidget& window = started.game.Window();
+  QWidget& window = started.Window();
   const std::vector<std::tuple<Qt::Key, Qt::KeyboardModifiers, float>> cases = {
       {Qt::Key_4, Qt::NoModifier, 980},
       {Qt::Key_4, Qt::KeypadModifier, 880},

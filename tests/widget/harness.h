@@ -6,8 +6,9 @@
 #include <QImage>
 #include <QTest>
 
-#include "app/game_session.h"
+#include "app/game.h"
 #include "fakes/fake_services.h"
+#include "qt/qt_host.h"
 
 // The whole program as main() makes it, on fake host services, started and shown.
 // A game started still stands as its load left it until its clock is started.
@@ -15,13 +16,19 @@ struct StartedGame {
   explicit StartedGame(bool clockRunning = true) {
     form.Timer1.SetInterval(clockRunning ? 1 : 0);
     EXPECT_TRUE(game.Start());
-    (void)QTest::qWaitForWindowExposed(&game.Window());
+    (void)QTest::qWaitForWindowExposed(&Window());
   }
-  QImage Grab() { return game.Window().grab().toImage(); }
+  qt::PlayfieldWindow& Window() { return *host.MainWidget(); }
+  QImage Grab() { return Window().grab().toImage(); }
 
+  // No error may end a game under test.
+  struct Host : qt::QtHost {
+    void ReportError(const forms::RuntimeError& error) override { FAIL() << error.what(); }
+    void Quit(int status) override { quits.push_back(status); }
+    std::vector<int> quits;
+  } host;
   fakes::Services services;
-  app::GameSession game{[](const forms::RuntimeError& error) { FAIL() << error.what(); },
-                        services.host};
+  app::Game game{host, services.host};
   playfield::Form1& form = game.Form();
 };
 

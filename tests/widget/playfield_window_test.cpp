@@ -6,14 +6,12 @@
 #include <QTimer>
 
 #include "harness.h"
-#include "view/error_report.h"
-#include "view/timer_bridge.h"
 
 namespace {
 
 TEST(PlayfieldWindowTest, TheFirstScreenAndALargerWindowOfIt) {
   StartedGame started(false);
-  QWidget& window = started.game.Window();
+  QWidget& window = started.Window();
   EXPECT_EQ(window.windowTitle(), "Game");
   EXPECT_FALSE(window.windowFlags() &
                (Qt::WindowMaximizeButtonHint | Qt::WindowMinimizeButtonHint));
@@ -35,19 +33,19 @@ TEST(PlayfieldWindowTest, AGameInPlay) {
   static_cast<forms::Control&>(form.f) = {.Left = 120, .Top = 3510, .Width = 30, .Height = 45};
   form.b(1).Visible = false;
   form.p.Left = 2580;
-  started.game.Window().ShowModel();
+  started.Window().ShowModel();
   ExpectGolden(started.Grab(), "play");
 }
 
 // Ticks come every 15 ms however short the interval, and stop at 0.
-TEST(TimerBridgeTest, FollowsTheModelInterval) {
-  forms::Timer timer(1);
-  view::TimerBridge bridge(timer, [] {});
-  EXPECT_TRUE(bridge.Active() && bridge.PeriodMs() == 15);
-  timer.SetInterval(0);
-  EXPECT_FALSE(bridge.Active());
-  timer.SetInterval(100);
-  EXPECT_TRUE(bridge.Active() && bridge.PeriodMs() == 100);
+TEST(QtHostTest, TheTimerFollowsTheModelInterval) {
+  StartedGame started;
+  std::vector<int> periods;
+  for (const int interval : {1, 0, 100}) {
+    started.form.Timer1.SetInterval(interval);
+    periods.push_back(started.host.TickPeriodMs());
+  }
+  EXPECT_EQ(periods, (std::vector<int>{15, 0, 100}));
 }
 
 TEST(ErrorReportTest, NamesTheErrorInABoxTitledWithTheApplication) {
@@ -58,7 +56,7 @@ TEST(ErrorReportTest, NamesTheErrorInABoxTitledWithTheApplication) {
     // Without a box the wait ends rather than hang.
     box != nullptr ? box->button(QMessageBox::Ok)->click() : QCoreApplication::exit();
   });
-  view::ReportAndQuit(forms::errors::ElementDoesNotExist(3));
+  qt::QtHost().ReportError(forms::errors::ElementDoesNotExist(3));
   EXPECT_EQ(report, "vexal|Run-time error '340':\n\nControl array element '3' doesn't exist");
 }
 

@@ -11,7 +11,7 @@
 #include "forms/font.h"
 
 // How the model's values look on the Qt side.
-namespace view {
+namespace qt {
 
 QColor ToQColor(forms::Colour colour);
 
@@ -23,4 +23,4 @@ QImage ToQImage(const forms::Bitmap& bitmap);
 
 QRect PixelRect(const forms::Control& control);
 
-}  // namespace view
+}  // namespace qt

@@ -1,10 +1,10 @@
-#include "view/qt_conversions.h"
+#include "qt/qt_conversions.h"
 
 #include <cmath>
 
 #include "forms/twips.h"
 
-namespace view {
+namespace qt {
 namespace {
 
 // Metric-compatible with the classic sans serif UI faces; at 8 points its widths for the status
@@ -45,4 +45,4 @@ QRect PixelRect(const forms::Control& control) {
           forms::TwipsToPixels(control.Width), forms::TwipsToPixels(control.Height)};
 }
 
-}  // namespace view
+}  // namespace qt

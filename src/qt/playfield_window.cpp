@@ -1,13 +1,13 @@
-#include "view/playfield_window.h"
+#include "qt/playfield_window.h"
 
 #include <QKeyEvent>
 #include <QPainter>
 
 #include "forms/twips.h"
-#include "view/form_frame.h"
-#include "view/qt_conversions.h"
+#include "qt/form_frame.h"
+#include "qt/qt_conversions.h"
 
-namespace view {
+namespace qt {
 
 PlayfieldWindow::PlayfieldWindow(playfield::Form1& form) : form_(form) {
   ApplyFormFrame(*this, form);
@@ -84,4 +84,4 @@ const QImage& PlayfieldWindow::ImageOf(const forms::Bitmap& picture) {
   return found->second;
 }
 
-}  // namespace view
+}  // namespace qt

@@ -1,12 +1,12 @@
-#include "view/label_widget.h"
+#include "qt/label_widget.h"
 
 #include <QFontMetrics>
 #include <QMouseEvent>
 
 #include "forms/twips.h"
-#include "view/qt_conversions.h"
+#include "qt/qt_conversions.h"
 
-namespace view {
+namespace qt {
 namespace {
 
 Qt::Alignment ToQtAlignment(forms::Alignment alignment) {
@@ -72,4 +72,4 @@ void LabelWidget::mouseReleaseEvent(QMouseEvent* event) {
   }
 }
 
-}  // namespace view
+}  // namespace qt

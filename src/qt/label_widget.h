@@ -4,7 +4,7 @@
 
 #include "forms/label.h"
 
-namespace view {
+namespace qt {
 
 // Shows one model label as a real Qt label, so that its text is text to assistive technology.
 class LabelWidget : public QLabel {
@@ -28,4 +28,4 @@ class LabelWidget : public QLabel {
   bool pressed_ = false;
 };
 
-}  // namespace view
+}  // namespace qt

@@ -4,9 +4,9 @@
 
 #include "forms/form.h"
 
-namespace view {
+namespace qt {
 
 // Gives a top-level widget the caption, client size, frame, buttons and icon of its form.
 void ApplyFormFrame(QWidget& window, const forms::Form& form);
 
-}  // namespace view
+}  // namespace qt

@@ -1,11 +1,11 @@
-#include "app/session_bus.h"
+#include "qt/session_bus.h"
 
 #include <unistd.h>
 
 #include <cstdlib>
 #include <string>
 
-namespace app {
+namespace qt {
 
 void UseOnlyTheDesktopsSessionBus() {
   if (std::getenv("DBUS_SESSION_BUS_ADDRESS") != nullptr) {
@@ -17,4 +17,4 @@ void UseOnlyTheDesktopsSessionBus() {
   setenv("DBUS_SESSION_BUS_ADDRESS", ("unix:path=" + folder + "/bus").c_str(), 0);
 }
 
-}  // namespace app
+}  // namespace qt

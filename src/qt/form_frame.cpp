@@ -1,12 +1,12 @@
-#include "view/form_frame.h"
+#include "qt/form_frame.h"
 
 #include <QIcon>
 #include <QPixmap>
 
 #include "forms/twips.h"
-#include "view/qt_conversions.h"
+#include "qt/qt_conversions.h"
 
-namespace view {
+namespace qt {
 
 void ApplyFormFrame(QWidget& window, const forms::Form& form) {
   // An ordinary window, never a dialog: a dialog with no owner is made transient for the whole
@@ -34,4 +34,4 @@ void ApplyFormFrame(QWidget& window, const forms::Form& form) {
   }
 }
 
-}  // namespace view
+}  // namespace qt

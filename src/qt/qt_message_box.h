@@ -2,7 +2,7 @@
 
 #include "about/system_services.h"
 
-namespace view {
+namespace qt {
 
 // An application-modal box with one OK button and no icon, titled with the application title.
 class QtMessageBox : public about::MessageBoxService {
@@ -10,4 +10,4 @@ class QtMessageBox : public about::MessageBoxService {
   void MsgBox(const std::string& prompt, int buttons) override;
 };
 
-}  // namespace view
+}  // namespace qt

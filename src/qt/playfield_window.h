@@ -5,9 +5,9 @@
 #include <vector>
 
 #include "playfield/form1.h"
-#include "view/label_widget.h"
+#include "qt/label_widget.h"
 
-namespace view {
+namespace qt {
 
 // The main window: draws Form1's controls and hands on what the player types and clicks.
 // It decides nothing; after every handler it is told to show the model again.
@@ -40,4 +40,4 @@ class PlayfieldWindow : public QWidget {
   std::unordered_map<const forms::Bitmap*, QImage> images_;
 };
 
-}  // namespace view
+}  // namespace qt

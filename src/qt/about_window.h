@@ -4,9 +4,9 @@
 #include <vector>
 
 #include "about/frm_about.h"
-#include "view/label_widget.h"
+#include "qt/label_widget.h"
 
-namespace view {
+namespace qt {
 
 // The About window: an ordinary top-level window of its own, owned by no other and shown
 // modeless, so that window managers stack it like the main window and never keep it on top of
@@ -44,4 +44,4 @@ class AboutWindow : public QWidget {
   QImage picture_;
 };
 
-}  // namespace view
+}  // namespace qt

@@ -6,14 +6,14 @@
 #include <cstdlib>
 
 #include "assets/pictures.h"
-#include "view/qt_conversions.h"
+#include "qt/qt_conversions.h"
 
 int main(int argc, char** argv) {
   if (argc < 3) {
     std::fprintf(stderr, "usage: %s OUTPUT_FOLDER SIZE...\n", argv[0]);
     return EXIT_FAILURE;
   }
-  const QImage icon = view::ToQImage(assets::WindowIcon());
+  const QImage icon = qt::ToQImage(assets::WindowIcon());
   for (int i = 2; i < argc; ++i) {
     const int size = std::atoi(argv[i]);
     const QString file = QString("%1/%2.png").arg(argv[1]).arg(size);

@@ -1,12 +1,12 @@
-#include "view/about_window.h"
+#include "qt/about_window.h"
 
 #include <QKeyEvent>
 #include <QPainter>
 
-#include "view/form_frame.h"
-#include "view/qt_conversions.h"
+#include "qt/form_frame.h"
+#include "qt/qt_conversions.h"
 
-namespace view {
+namespace qt {
 
 AboutWindow::AboutWindow()
     : ok_(MakeButton(model_.cmdOK)), sysInfo_(MakeButton(model_.cmdSysInfo)) {
@@ -74,4 +74,4 @@ void AboutWindow::paintEvent(QPaintEvent* /*event*/) {
   }
 }
 
-}  // namespace view
+}  // namespace qt

@@ -1,10 +1,10 @@
-#include "view/qt_message_box.h"
+#include "qt/qt_message_box.h"
 
 #include <QMessageBox>
 
 #include "forms/app.h"
 
-namespace view {
+namespace qt {
 
 void QtMessageBox::MsgBox(const std::string& prompt, int /*buttons: always OK only here*/) {
   QMessageBox box(QMessageBox::NoIcon, QString::fromUtf8(forms::App::Title),
@@ -13,4 +13,4 @@ void QtMessageBox::MsgBox(const std::string& prompt, int /*buttons: always OK on
   box.exec();
 }
 
-}  // namespace view
+}  // namespace qt

@@ -1,0 +1,101 @@
+#include "qt/qt_host.h"
+
+#include <QCoreApplication>
+#include <QMessageBox>
+
+#include "forms/app.h"
+
+namespace qt {
+namespace {
+
+// The main window goes with the game, never in the middle of one of its own events.
+class MainWindow : public app::FormWindow {
+ public:
+  explicit MainWindow(playfield::Form1& form) : widget_(form) {}
+  void ShowModel() override { widget_.ShowModel(); }
+  void Present() override { Raise(widget_); }
+  void Close() override { widget_.close(); }
+  PlayfieldWindow& Widget() { return widget_; }
+
+  static void Raise(QWidget& widget) {
+    widget.show();
+    widget.raise();
+    widget.activateWindow();
+  }
+
+ private:
+  PlayfieldWindow widget_;
+};
+
+// The About window may go in the middle of its own close or of a click on its OK button, so it
+// is deleted once that event is over. It owns its form, which goes with it.
+class AboutFormWindow : public app::AboutFormWindow {
+ public:
+  AboutFormWindow() : widget_(new AboutWindow()) {}
+  ~AboutFormWindow() override { widget_->deleteLater(); }
+  about::frmAbout& Form() override { return widget_->Model(); }
+  void ShowModel() override { widget_->ShowModel(); }
+  void Present() override { MainWindow::Raise(*widget_); }
+  void Close() override { widget_->close(); }
+  AboutWindow* Widget() { return widget_; }
+
+ private:
+  AboutWindow* widget_;
+};
+
+}  // namespace
+
+QtHost::QtHost() {
+  ticks_.setTimerType(Qt::PreciseTimer);  // steady ticks at the game's pace
+}
+
+// About windows deleted when the game went are deleted now.
+QtHost::~QtHost() {
+  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+std::unique_ptr<app::FormWindow> QtHost::OpenMainWindow(playfield::Form1& form,
+                                                        app::Events& events) {
+  auto window = std::make_unique<MainWindow>(form);
+  PlayfieldWindow* widget = &window->Widget();
+  QObject::connect(widget, &PlayfieldWindow::characterTyped, widget,
+                   [&events](int code) { events.KeyTyped(code); });
+  QObject::connect(widget, &PlayfieldWindow::aboutClicked, widget,
+                   [&events] { events.AboutClicked(); });
+  QObject::connect(widget, &PlayfieldWindow::closed, widget, [&events] { events.MainClosed(); });
+  QObject::disconnect(&ticks_, nullptr, nullptr, nullptr);
+  QObject::connect(&ticks_, &QTimer::timeout, widget, [&events] { events.Tick(); });
+  main_ = widget;
+  return window;
+}
+
+std::unique_ptr<app::AboutFormWindow> QtHost::OpenAboutWindow(app::Events& events) {
+  auto window = std::make_unique<AboutFormWindow>();
+  AboutWindow* widget = window->Widget();
+  QObject::connect(widget, &AboutWindow::okClicked, widget, [&events] { events.OkClicked(); });
+  QObject::connect(widget, &AboutWindow::sysInfoClicked, widget,
+                   [&events] { events.SysInfoClicked(); });
+  QObject::connect(widget, &AboutWindow::closed, widget, [&events] { events.AboutClosed(); });
+  about_ = widget;
+  return window;
+}
+
+void QtHost::SetTickPeriod(int milliseconds) {
+  if (milliseconds > 0) {
+    ticks_.start(milliseconds);
+  } else {
+    ticks_.stop();
+  }
+}
+
+void QtHost::ReportError(const forms::RuntimeError& error) {
+  QMessageBox box(QMessageBox::Critical, QString::fromUtf8(forms::App::Title),
+                  QString::fromStdString(forms::ErrorReportText(error)), QMessageBox::Ok);
+  box.exec();
+}
+
+void QtHost::Quit(int status) {
+  QCoreApplication::exit(status);
+}
+
+}  // namespace qt
