@@ -1,10 +1,11 @@
 #!/usr/bin/env bash
 # Installs the Debian packages that vexal needs and the machine lacks; does nothing when all
-# are there. Usage: install-deps.sh play|test|package
+# are there. Usage: install-deps.sh play|test|package|windows
 set -euo pipefail
 
 play_packages=(g++ cmake make qt6-base-dev libgl-dev fonts-liberation)
 package_packages=(dpkg-dev file)
+windows_packages=(cmake make g++ g++-mingw-w64-x86-64-posix)
 test_packages=(googletest libgtest-dev libbenchmark-dev clang-format
   xvfb xauth xdotool x11-utils wmctrl openbox metacity xfwm4 imagemagick
   at-spi2-core dbus-x11 python3-pyatspi python3-pil
@@ -15,7 +16,8 @@ case "${1:-}" in
   play) wanted=("${play_packages[@]}") ;;
   test) wanted=("${play_packages[@]}" "${test_packages[@]}") ;;
   package) wanted=("${play_packages[@]}" "${package_packages[@]}") ;;
-  *) echo "usage: $0 play|test|package" >&2; exit 2 ;;
+  windows) wanted=("${windows_packages[@]}") ;;
+  *) echo "usage: $0 play|test|package|windows" >&2; exit 2 ;;
 esac
 
 missing=()

@@ -10,6 +10,6 @@ cmake -S . -B build/windows -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-x86_64.cmake 
   -DCMAKE_BUILD_TYPE=Release -DVEXAL_WERROR=ON
 cmake --build build/windows --parallel 2
 cmake -S . -B build/test -DCMAKE_BUILD_TYPE=Debug -DVEXAL_WERROR=ON -DVEXAL_SANITIZE=ON \
-  -DVEXAL_WINDOWS_TEST_PROGRAM="$PWD/build/windows/tests/windows/vexal_windows_tests.exe"
+  -DVEXAL_WINDOWS_BUILD="$PWD/build/windows"
 cmake --build build/test --parallel 2
 ctest --test-dir build/test --output-on-failure --parallel 2

@@ -27,6 +27,8 @@ frmAbout::frmAbout()
       Image1{
           {.Left = 4320, .Top = 600, .Width = 825, .Height = 1065}, &assets::AboutPicture(), true} {
   Caption = "About KESTROW";  // replaced at load
+  ClientLeft = 7590;
+  ClientTop = 3405;
   ClientWidth = 5265;
   ClientHeight = 2250;
   BackColor = kWhite;

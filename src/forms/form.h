@@ -12,6 +12,8 @@ enum class BorderStyle { Sizable, FixedDialog };
 // A window's own properties; its controls are members of the concrete form.
 struct Form {
   std::string Caption;
+  float ClientLeft = 0;  // the stored position of the client area on the screen, in twips
+  float ClientTop = 0;
   float ClientWidth = 0;  // twips
   float ClientHeight = 0;
   Colour BackColor = 0x8000000F;

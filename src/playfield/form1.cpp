@@ -11,6 +11,8 @@ Form1::Form1()
       b(forms::Image{{.Left = 480, .Top = 3000, .Width = 270, .Height = 300},
                      &assets::SquareTarget()}) {
   Caption = "Game";
+  ClientLeft = 3405;
+  ClientTop = 645;
   ClientWidth = 3120;
   ClientHeight = 6000;
   BackColor = forms::kMenuText;

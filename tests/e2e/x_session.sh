@@ -5,8 +5,8 @@ session_dir=$(mktemp -d)
 session_pids=()
 trap 'kill "${session_pids[@]}" 2>/dev/null || true; wait 2>/dev/null || true; rm -rf "$session_dir"' EXIT
 fail() { echo "FAIL: $*" >&2 && exit 1; }
-# Runs a command every 20 ms until it succeeds, for up to 20 seconds.
-poll() { for _ in $(seq 1000); do "$@" && return 0 || sleep 0.02; done; return 1; }
+# Runs a command every 20 ms until it succeeds, for up to 20 seconds (or $tries times).
+poll() { for _ in $(seq "${tries:-1000}"); do "$@" && return 0 || sleep 0.02; done; return 1; }
 
 # Xvfb picks a free display itself and tells which.
 start_x() {
@@ -28,6 +28,27 @@ start_accessibility_bus() {
   /usr/libexec/at-spi-bus-launcher --launch-immediately >/dev/null 2>&1 &
   session_pids+=("$DBUS_SESSION_BUS_PID" $!)
   export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
+}
+
+# Starts the program under test in the background, its process in $app: the Linux program, or
+# the Windows program under Wine in the prefix that WINEPREFIX names.
+wine=/usr/lib/wine/wine64
+start_program() {
+  if [[ $1 == *.exe ]]; then
+    WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=" "$wine" "$@" &
+  else
+    "$@" &
+  fi
+  app=$!
+}
+# The text of the label right of the label TEXT, or with --shows TEXT whether a label shows it:
+# over AT-SPI as a screen reader reads it, or as the window texts that Windows tools read.
+read_label() {
+  if [[ $program == *.exe ]]; then
+    WINEDEBUG=-all "$wine" "$VEXAL_READ_LABEL" "$@" | tr -d '\r'
+  else
+    /usr/bin/python3 "$(dirname "${BASH_SOURCE[0]}")/read_label.py" "$app" "$@"
+  fi
 }
 
 # The id of the visible window with exactly this title; waiting for one, or for none.
