@@ -10,7 +10,7 @@ poll() { for _ in $(seq "${tries:-1000}"); do "$@" && return 0 || sleep 0.02; do
 
 # Xvfb picks a free display itself and tells which.
 start_x() {
-  Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$session_dir/display" 2>/dev/null &
+  Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$session_dir/display" 2>/dev/null &
   session_pids+=($!)
   poll test -s "$session_dir/display" || fail "Xvfb did not start"
   export DISPLAY=":$(head -n 1 "$session_dir/display")" XDG_RUNTIME_DIR="$session_dir/runtime"

@@ -1,0 +1,39 @@
+#!/usr/bin/env bash
+# What only the Windows program has, under Wine. It needs no DLL but those Windows ships. At 192
+# dots per inch (LogPixels in the registry) its client area is 416 x 800 and the cannon is the
+# reviewed picture's in whole 2 x 2 blocks. Once the registry names Wine's system information
+# tool, System Info starts it. It changes the prefix's registry and puts it back, so it runs
+# alone.
+program=$1
+source "$(dirname "$0")/x_session.sh"
+start_x
+start_window_manager
+
+dlls=$(x86_64-w64-mingw32-objdump -p "$program" | awk '/DLL Name/ {print tolower($3)}' | sort | xargs)
+[ "$dlls" = "gdi32.dll kernel32.dll msvcrt.dll user32.dll" ] || fail "needs $dlls"
+
+reg() { WINEDEBUG=-all "$wine" reg "$@" /f >/dev/null 2>&1; }
+key='HKLM\SOFTWARE\Microsoft\Shared Tools\MSINFO'
+put_back() {
+  reg delete "$key" /v PATH || true
+  reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d 96
+}
+put_back
+reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d 192
+reg add "$key" /v PATH /t REG_SZ /d 'C:\windows\system32\msinfo32.exe'
+
+start_program "$program"
+game=$(wait_for_window Game)
+[ "$(client_size "$game")" = 416x800 ] || fail "client area at 192 dpi is $(client_size "$game")"
+import -window "$game" png:- | /usr/bin/python3 -c 'import io, sys; from PIL import Image
+shot = Image.open(io.BytesIO(sys.stdin.buffer.read())).convert("RGB").crop((144, 624, 220, 672))
+golden = Image.open(sys.argv[1]).convert("RGB").crop((72, 312, 110, 336)).resize((76, 48), Image.NEAREST)
+sys.exit(shot.tobytes() != golden.tobytes())' "$(dirname "$0")/../widget/golden/start.png" ||
+  fail "the cannon at 192 dpi is not the picture in 2 x 2 blocks"
+
+click_in "$game" 208 768
+about=$(wait_for_window "About vexal")
+xdotool windowactivate --sync "$about" key alt+s
+wait_for_window "About System Information" >/dev/null
+put_back
+echo "windows test passed: $dlls"
