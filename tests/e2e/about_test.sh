@@ -31,6 +31,9 @@ stacked() { xprop -root _NET_CLIENT_LIST_STACKING | tr -d , | awk -v g="$(hex "$
 
 open_about
 [ "$(client_size "$about")" = 351x150 ] || fail "About client area is $(client_size "$about")"
+click_in "$game" 104 384
+sleep 0.3
+[ "$(xdotool search --onlyvisible --name '^About vexal$' | wc -l)" = 1 ] || fail "two About windows"
 asks=$(xprop -id "$about" WM_TRANSIENT_FOR _NET_WM_WINDOW_TYPE)
 [[ $asks != *"WM_TRANSIENT_FOR(WINDOW)"* && $asks == *"= _NET_WM_WINDOW_TYPE_NORMAL" ]] ||
   fail "the About window asks for $asks"

@@ -25,6 +25,10 @@ functions=$(xprop -id "$game" _MOTIF_WM_HINTS | sed 's/.*= //' | cut -d, -f2)
 xdotool windowmove --sync "$game" 0 0 windowactivate --sync "$game" sleep 0.3 \
   key --delay 20 4 4 4 4 4 4 4 4 4 4 sleep 0.3
 [ "$(cannon_left_edge "$game")" = 5 ] || fail "the cannon's edge is on $(cannon_left_edge "$game")"
+[ "$(read_label Win:)/$(read_label Level:)" = 0/0 ] || fail "the counters do not start at 0"
+for place in "5 5 black" "104 336 white" "150 337 black"; do
+  [ "$(pixel_colour "$game" ${place% *})" = "${place##* }" ] || fail "pixel ${place% *} is not ${place##* }"
+done
 
 keys=(4 6 space x 5 Return a)
 # Wine takes keys and windows more slowly: fewer of them for the Windows program.

@@ -2,8 +2,9 @@
 # What only the Windows program has, under Wine. It needs no DLL but those Windows ships. At 192
 # dots per inch (LogPixels in the registry) its client area is 416 x 800 and the cannon is the
 # reviewed picture's in whole 2 x 2 blocks. Once the registry names Wine's system information
-# tool, System Info starts it. It changes the prefix's registry and puts it back, so it runs
-# alone.
+# tool, System Info starts it; when it names "C:\Program Files\x y\tool.exe", which is not
+# there, a "C:\Program.exe" is not started in its place and the message appears. It changes the
+# prefix and puts it back, so it runs alone.
 program=$1
 source "$(dirname "$0")/x_session.sh"
 start_x
@@ -16,6 +17,7 @@ reg() { WINEDEBUG=-all "$wine" reg "$@" /f >/dev/null 2>&1; }
 key='HKLM\SOFTWARE\Microsoft\Shared Tools\MSINFO'
 put_back() {
   reg delete "$key" /v PATH || true
+  rm -f "$WINEPREFIX/drive_c/Program.exe"
   reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d 96
 }
 put_back
@@ -35,5 +37,10 @@ click_in "$game" 208 768
 about=$(wait_for_window "About vexal")
 xdotool windowactivate --sync "$about" key alt+s
 wait_for_window "About System Information" >/dev/null
+reg add "$key" /v PATH /t REG_SZ /d 'C:\Program Files\x y\tool.exe'
+cp "$program" "$WINEPREFIX/drive_c/Program.exe"
+xdotool windowactivate --sync "$about" key alt+s
+wait_for_window vexal >/dev/null
+[ "$(xdotool search --onlyvisible --name '^Game$' | wc -l)" = 1 ] || fail "C:\Program.exe was started"
 put_back
 echo "windows test passed: $dlls"

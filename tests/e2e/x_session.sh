@@ -64,6 +64,8 @@ click_in() {
   place=$(xwininfo -id "$1" | awk '/Absolute upper-left X:/ {x=$4} /Absolute upper-left Y:/ {y=$4} END {print x, y}')
   xdotool mousemove $((${place% *} + $2)) $((${place#* } + $3)) sleep 0.03 click --delay 0 1
 }
+# The colour name of a pixel of a window's client area, as ImageMagick names it.
+pixel_colour() { import -window "$1" -crop "1x1+$2+$3" -depth 8 txt:- | sed -n '2s/.* \([a-z]*\)$/\1/p'; }
 # The x of the first lit pixel on the cannon's bottom row, pixel row 335 of the game window.
 cannon_left_edge() {
   import -window "$1" png:- | /usr/bin/python3 -c 'import io, sys; from PIL import Image
