@@ -26,6 +26,13 @@ xdotool windowmove --sync "$game" 0 0 windowactivate --sync "$game" sleep 0.3 \
   key --delay 20 4 4 4 4 4 4 4 4 4 4 sleep 0.3
 [ "$(cannon_left_edge "$game")" = 5 ] || fail "the cannon's edge is on $(cannon_left_edge "$game")"
 [ "$(read_label Win:)/$(read_label Level:)" = 0/0 ] || fail "the counters do not start at 0"
+# Six targets, each escaping every 39 ticks of 15 ms: about ten losses a second.
+lost() { echo "$(date +%s.%N) $(read_label Lost:)"; }
+read -r before lost_before < <(lost)
+sleep 3
+read -r after lost_after < <(lost)
+rate=$(awk -v b="$before" -v a="$after" -v lb="$lost_before" -v la="$lost_after" 'BEGIN {printf "%d", (la - lb) / (a - b)}')
+(( rate >= 6 && rate <= 15 )) || fail "$rate losses a second"
 for place in "5 5 black" "104 336 white" "150 337 black"; do
   [ "$(pixel_colour "$game" ${place% *})" = "${place##* }" ] || fail "pixel ${place% *} is not ${place##* }"
 done
@@ -78,4 +85,4 @@ done
 [ "$counter" -gt 0 ] || fail "nothing lost after all that play"
 wmctrl -i -c "$game"
 wait_for_exit "$app" || fail "closing the window ended the process with status $?"
-echo "play test passed"
+echo "play test passed: $rate losses a second"
