@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "app/host.h"
+#include "tick_report.h"
 
 int main(int argc, char** argv) {
   const int seconds = argc > 1 ? std::atoi(argv[1]) : 5;
@@ -30,12 +31,6 @@ int main(int argc, char** argv) {
     }
   }
   KillTimer(nullptr, timer);
-  periods.erase(periods.begin());  // the first one starts before the loop runs
-  std::sort(periods.begin(), periods.end());
-  const auto at = [&](double share) {
-    return periods[static_cast<std::size_t>(share * static_cast<double>(periods.size() - 1))];
-  };
-  std::printf("target %d ms, %zu ticks: median %.3f ms, 95th percentile %.3f ms, max %.3f ms\n",
-              app::kShortestTickMs, periods.size(), at(0.5), at(0.95), periods.back());
+  ReportTickPeriods(periods);
   return 0;
 }

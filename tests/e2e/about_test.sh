@@ -15,13 +15,8 @@ mkdir "$session_dir/no-tools"
 if [[ $program == *.exe ]]; then start_program "$program"; else PATH="$session_dir/no-tools" start_program "$program"; fi
 game=$(wait_for_window Game)
 xdotool windowmove --sync "$game" 0 0
-# A click that comes while Wine still takes a closed window away may be lost: it is repeated.
-open_about() {
-  for _ in 1 2 3; do
-    click_in "$game" 104 384
-    about=$(tries=25 poll shown "About vexal") && break
-  done
-  [ -n "$about" ] || fail "no About window"
+open_about_aside() {
+  open_about
   xdotool windowmove --sync "$about" 400 100 windowactivate --sync "$about"
 }
 field_moves() { [ "$(import -window "$game" png:- | md5sum)" != "$(sleep 0.4; import -window "$game" png:- | md5sum)" ]; }
@@ -29,7 +24,7 @@ hex() { printf '0x%x' "$1"; }
 stacked() { xprop -root _NET_CLIENT_LIST_STACKING | tr -d , | awk -v g="$(hex "$game")" -v a="$(hex "$about")" \
   '{for (i = 5; i <= NF; ++i) printf "%s", $i == g ? "Game " : $i == a ? "About " : ""}'; }
 
-open_about
+open_about_aside
 [ "$(client_size "$about")" = 351x150 ] || fail "About client area is $(client_size "$about")"
 click_in "$game" 104 384
 sleep 0.3
@@ -45,12 +40,12 @@ active=$(xprop -root _NET_ACTIVE_WINDOW | sed 's/.*# //; s/,.*//')
 
 xdotool windowactivate --sync "$about" key Escape
 wait_until_gone "About vexal"
-open_about
+open_about_aside
 wmctrl -i -c "$about"
 wait_until_gone "About vexal"
 ! field_moves || fail "closing the About window by its frame resumed the game"
 
-open_about
+open_about_aside
 xdotool key alt+s
 message=$(wait_for_window vexal)
 read_label --shows "System Information Is Unavailable At This Time" >/dev/null ||

@@ -43,14 +43,6 @@ presses=$([[ $program == *.exe ]] && echo 1000 || echo 10000)
 rounds=$([[ $program == *.exe ]] && echo 10 || echo 200)
 xdotool key --delay 0 $(for _ in $(seq "$presses"); do echo "${keys[RANDOM % 7]}"; done)
 # The About window opens away from the About caption, with OK focused.
-# A click that comes while Wine still takes a closed window away may be lost: it is repeated.
-open_about() {
-  for _ in 1 2 3; do
-    click_in "$game" 104 384
-    about=$(tries=25 poll shown "About vexal") && break
-  done
-  [ -n "$about" ] || fail "no About window"
-}
 # Should OK's key have come before the focus, it is sent again.
 ok_about() {
   xdotool key Return

@@ -64,6 +64,15 @@ click_in() {
   place=$(xwininfo -id "$1" | awk '/Absolute upper-left X:/ {x=$4} /Absolute upper-left Y:/ {y=$4} END {print x, y}')
   xdotool mousemove $((${place% *} + $2)) $((${place#* } + $3)) sleep 0.03 click --delay 0 1
 }
+# Clicks the About caption of the game window $game and sets $about to the About window. A click
+# that comes while Wine still takes a closed window away may be lost: it is repeated.
+open_about() {
+  for _ in 1 2 3; do
+    click_in "$game" 104 384
+    about=$(tries=25 poll shown "About vexal") && return 0
+  done
+  fail "no About window"
+}
 # The colour name of a pixel of a window's client area, as ImageMagick names it.
 pixel_colour() { import -window "$1" -crop "1x1+$2+$3" -depth 8 txt:- | sed -n '2s/.* \([a-z]*\)$/\1/p'; }
 # The x of the first lit pixel on the cannon's bottom row, pixel row 335 of the game window.
