@@ -40,6 +40,7 @@ active=$(xprop -root _NET_ACTIVE_WINDOW | sed 's/.*# //; s/,.*//')
 
 xdotool windowactivate --sync "$about" key Escape
 wait_until_gone "About vexal"
+field_moves || fail "Esc did not resume the game"
 open_about_aside
 wmctrl -i -c "$about"
 wait_until_gone "About vexal"
