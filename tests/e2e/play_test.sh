@@ -33,7 +33,7 @@ sleep 3
 read -r after lost_after < <(lost)
 rate=$(awk -v b="$before" -v a="$after" -v lb="$lost_before" -v la="$lost_after" 'BEGIN {printf "%d", (la - lb) / (a - b)}')
 (( rate >= 6 && rate <= 15 )) || fail "$rate losses a second"
-for place in "5 5 black" "104 336 white" "150 337 black"; do
+for place in "5 5 black" "104 336 white" "150 337 black" "104 385 yellow"; do
   [ "$(pixel_colour "$game" ${place% *})" = "${place##* }" ] || fail "pixel ${place% *} is not ${place##* }"
 done
 

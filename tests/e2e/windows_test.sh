@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
-# What only the Windows program has, under Wine. It needs no DLL but those Windows ships. At 192
-# dots per inch (LogPixels in the registry) its client area is 416 x 800 and the cannon is the
-# reviewed picture's in whole 2 x 2 blocks. Once the registry names Wine's system information
+# What only the Windows program has, under Wine. It carries its version resource and needs no
+# DLL but those Windows ships. At 192 dots per inch (LogPixels in the registry) its client area
+# is 416 x 800 and the cannon is the reviewed picture's in whole 2 x 2 blocks. Once the registry names Wine's system information
 # tool, System Info starts it; when it names "C:\Program Files\x y\tool.exe", which is not
 # there, a "C:\Program.exe" is not started in its place and the message appears. It changes the
 # prefix and puts it back, so it runs alone.
@@ -12,6 +12,9 @@ start_window_manager
 
 dlls=$(x86_64-w64-mingw32-objdump -p "$program" | awk '/DLL Name/ {print tolower($3)}' | sort | xargs)
 [ "$dlls" = "gdi32.dll kernel32.dll msvcrt.dll user32.dll" ] || fail "needs $dlls"
+version=$(strings -el "$program" | grep -A11 '^StringFileInfo$' | xargs)
+[ "$version" = "StringFileInfo 040904B0 ProductName vexal InternalName Vexal OriginalFilename \
+Vexal.exe FileVersion 1.00 ProductVersion 1.00" ] || fail "version resource: $version"
 
 reg() { WINEDEBUG=-all "$wine" reg "$@" /f >/dev/null 2>&1; }
 key='HKLM\SOFTWARE\Microsoft\Shared Tools\MSINFO'
