@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds the test build (warnings as errors, AddressSanitizer and
-# UndefinedBehaviorSanitizer on) and the Windows build of the plain C++ parts, and runs the
-# whole suite headless, the Windows tests under Wine included.
+# UndefinedBehaviorSanitizer on) and the Windows build (Vexal.exe and its tests), and runs the
+# whole suite headless, the Windows program and its tests under Wine included.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
