@@ -22,9 +22,10 @@ game=$(wait_for_window Game)
 functions=$(xprop -id "$game" _MOTIF_WM_HINTS | sed 's/.*= //' | cut -d, -f2)
 (( (functions & 0x2) && !(functions & 0x18) )) || fail "Motif window functions $functions"
 # Keys go to the active window once it has taken the focus.
-xdotool windowmove --sync "$game" 0 0 windowactivate --sync "$game" sleep 0.3 \
-  key --delay 20 4 4 4 4 4 4 4 4 4 4 sleep 0.3
-[ "$(cannon_left_edge "$game")" = 5 ] || fail "the cannon's edge is on $(cannon_left_edge "$game")"
+xdotool windowmove --sync "$game" 0 0 windowactivate --sync "$game" sleep 0.5 \
+  key --delay 20 4 4 4 4 4 4 4 4 4 4
+tries=100 poll eval '[ "$(cannon_left_edge "$game")" = 5 ]' ||
+  fail "the cannon's edge is on $(cannon_left_edge "$game")"
 [ "$(read_label Win:)/$(read_label Level:)" = 0/0 ] || fail "the counters do not start at 0"
 # Six targets, each escaping every 39 ticks of 15 ms: about ten losses a second.
 lost() { echo "$(date +%s.%N) $(read_label Lost:)"; }
