@@ -36,9 +36,8 @@ AboutWindow::~AboutWindow() {
 
 HWND AboutWindow::AddButton(const forms::CommandButton& button, int id) {
   const RECT place = PixelRect(button);
-  const std::wstring caption(button.Caption.begin(), button.Caption.end());
   const HWND control = CreateWindowExW(
-      0, L"BUTTON", caption.c_str(),
+      0, L"BUTTON", Wide(button.Caption).c_str(),
       WS_CHILD | WS_VISIBLE | WS_TABSTOP | (button.Default ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON),
       place.left, place.top, place.right - place.left, place.bottom - place.top, Handle(),
       reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), GetModuleHandleW(nullptr), nullptr);

@@ -1,24 +1,16 @@
 #include "win32/window.h"
 
+#include <algorithm>
 #include <cmath>
 #include <string>
 
 #include "forms/colour.h"
-#include "forms/twips.h"
 
 namespace win32 {
 namespace {
 
 constexpr double kTwipsPerInch = 1440;
 constexpr double kPointsPerInch = 72;
-
-std::wstring Wide(const std::string& text) {
-  std::wstring wide(text.size(), L'\0');
-  const int length = MultiByteToWideChar(CP_UTF8, 0, text.data(), static_cast<int>(text.size()),
-                                         wide.data(), static_cast<int>(wide.size()));
-  wide.resize(static_cast<std::size_t>(std::max(length, 0)));
-  return wide;
-}
 
 int ScreenDpi() {
   const HDC screen = GetDC(nullptr);
@@ -41,6 +33,14 @@ DWORD AlignmentStyle(const forms::Label& label) {
 }
 
 }  // namespace
+
+std::wstring Wide(const std::string& text) {
+  std::wstring wide(text.size(), L'\0');
+  const int length = MultiByteToWideChar(CP_UTF8, 0, text.data(), static_cast<int>(text.size()),
+                                         wide.data(), static_cast<int>(wide.size()));
+  wide.resize(static_cast<std::size_t>(std::max(length, 0)));
+  return wide;
+}
 
 COLORREF ToColorRef(forms::Colour colour) {
   const forms::Rgb rgb = forms::ToRgb(colour);
@@ -118,7 +118,13 @@ HWND Window::AddLabel(forms::Label& label, DWORD style) {
                       0, 0, 0, hwnd_, nullptr, GetModuleHandleW(nullptr), nullptr);
   const HFONT font = MakeFont(label.Font);
   SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
-  labels_.push_back({&label, control, font, CreateSolidBrush(ToColorRef(label.BackColor))});
+  labels_.push_back({.model = &label,
+                     .control = control,
+                     .font = font,
+                     .background = CreateSolidBrush(ToColorRef(label.BackColor)),
+                     .text = L"",
+                     .place = RECT{},
+                     .visible = false});
   label.SetTextMeasure([this, font](const forms::Label& measured) {
     const HDC dc = GetDC(hwnd_);
     const HGDIOBJ old = SelectObject(dc, font);
@@ -138,17 +144,22 @@ HWND Window::AddLabel(forms::Label& label, DWORD style) {
 }
 
 void Window::ShowLabels() {
-  for (const Label& label : labels_) {
-    const std::wstring text = Wide(label.model->Caption());
-    wchar_t shown[256] = {};
-    GetWindowTextW(label.control, shown, 256);
-    if (text != shown) {
-      SetWindowTextW(label.control, text.c_str());
+  for (Label& label : labels_) {
+    std::wstring text = Wide(label.model->Caption());
+    if (text != label.text) {
+      label.text = std::move(text);
+      SetWindowTextW(label.control, label.text.c_str());
     }
     const RECT place = PixelRect(*label.model);
-    SetWindowPos(label.control, nullptr, place.left, place.top, place.right - place.left,
-                 place.bottom - place.top, SWP_NOZORDER | SWP_NOACTIVATE);
-    ShowWindow(label.control, label.model->Visible ? SW_SHOWNA : SW_HIDE);
+    if (!EqualRect(&place, &label.place)) {
+      label.place = place;
+      SetWindowPos(label.control, nullptr, place.left, place.top, place.right - place.left,
+                   place.bottom - place.top, SWP_NOZORDER | SWP_NOACTIVATE);
+    }
+    if (label.model->Visible != label.visible) {
+      label.visible = label.model->Visible;
+      ShowWindow(label.control, label.visible ? SW_SHOWNA : SW_HIDE);
+    }
   }
 }
 

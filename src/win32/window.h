@@ -49,6 +49,10 @@ class Window {
     HWND control;
     HFONT font;
     HBRUSH background;
+    // What the control shows now, so that only a change reaches it.
+    std::wstring text;
+    RECT place;
+    bool visible;
   };
   static LRESULT CALLBACK Procedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
 
@@ -59,5 +63,6 @@ class Window {
 };
 
 COLORREF ToColorRef(forms::Colour colour);
+std::wstring Wide(const std::string& text);  // the program's texts are UTF-8
 
 }  // namespace win32
