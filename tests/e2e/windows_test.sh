@@ -30,10 +30,14 @@ reg add "$key" /v PATH /t REG_SZ /d 'C:\windows\system32\msinfo32.exe'
 start_program "$program"
 game=$(wait_for_window Game)
 [ "$(client_size "$game")" = 416x800 ] || fail "client area at 192 dpi is $(client_size "$game")"
-import -window "$game" png:- | /usr/bin/python3 -c 'import io, sys; from PIL import Image
+# Polled: the window may show before it is first painted.
+cannon_in_blocks() {
+  import -window "$game" png:- | /usr/bin/python3 -c 'import io, sys; from PIL import Image
 shot = Image.open(io.BytesIO(sys.stdin.buffer.read())).convert("RGB").crop((144, 624, 220, 672))
 golden = Image.open(sys.argv[1]).convert("RGB").crop((72, 312, 110, 336)).resize((76, 48), Image.NEAREST)
-sys.exit(shot.tobytes() != golden.tobytes())' "$(dirname "$0")/../widget/golden/start.png" ||
+sys.exit(shot.tobytes() != golden.tobytes())' "$(dirname "$0")/../widget/golden/start.png"
+}
+tries=100 poll cannon_in_blocks ||
   fail "the cannon at 192 dpi is not the picture in 2 x 2 blocks"
 
 click_in "$game" 208 768
