@@ -25,9 +25,11 @@ PlayfieldWindow::PlayfieldWindow(playfield::Form1& form) : form_(form) {
 
 void PlayfieldWindow::ShowModel() {
   for (const auto& [model, widget] : labels_) {
-    widget->ShowModel();
+    widget->ShowModel();  // a label repaints itself when its text, place or visibility changed
   }
-  update();
+  for (const forms::Control& area : changes_.Since(form_)) {
+    update(PixelRect(area));
+  }
 }
 
 void PlayfieldWindow::paintEvent(QPaintEvent* /*event*/) {

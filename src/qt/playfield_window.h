@@ -4,6 +4,7 @@
 #include <unordered_map>
 #include <vector>
 
+#include "app/field_changes.h"
 #include "playfield/form1.h"
 #include "qt/label_widget.h"
 
@@ -36,6 +37,7 @@ class PlayfieldWindow : public QWidget {
   const QImage& ImageOf(const forms::Bitmap& picture);
 
   playfield::Form1& form_;
+  app::FieldChanges changes_;
   std::unordered_map<const forms::Label*, LabelWidget*> labels_;
   std::unordered_map<const forms::Bitmap*, QImage> images_;
 };

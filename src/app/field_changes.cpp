@@ -1,0 +1,77 @@
+#include "app/field_changes.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "forms/twips.h"
+
+namespace app {
+namespace {
+
+bool operator==(const forms::Line& a, const forms::Line& b) {
+  return a.X1 == b.X1 && a.Y1 == b.Y1 && a.X2 == b.X2 && a.Y2 == b.Y2 &&
+         a.BorderColor == b.BorderColor && a.Visible == b.Visible;
+}
+
+}  // namespace
+
+// One picture pixel to a pixel at 96 dots per inch.
+forms::Control FieldChanges::PictureArea(const forms::Bitmap& picture, float left, float top) {
+  return {.Left = left,
+          .Top = top,
+          .Width = static_cast<float>(picture.Width * forms::kTwipsPerPixel),
+          .Height = static_cast<float>(picture.Height * forms::kTwipsPerPixel)};
+}
+
+forms::Control FieldChanges::LineArea(const forms::Line& line) {
+  return {.Left = std::min(line.X1, line.X2),
+          .Top = std::min(line.Y1, line.Y2),
+          .Width = std::abs(line.X2 - line.X1) + forms::kTwipsPerPixel,
+          .Height = std::abs(line.Y2 - line.Y1) + forms::kTwipsPerPixel};
+}
+
+FieldChanges::Drawn FieldChanges::DrawnOf(const forms::Image& image) {
+  if (!image.Visible || image.Picture == nullptr) {
+    return {};
+  }
+  return {.picture = image.Picture, .left = image.Left, .top = image.Top};
+}
+
+std::vector<forms::Control> FieldChanges::Since(const playfield::Form1& form) {
+  std::vector<Drawn> now;
+  for (const forms::Image* image : form.ImagesInDrawingOrder()) {
+    now.push_back(DrawnOf(*image));
+  }
+  std::vector<forms::Control> changed;
+  Compare(now, changed);
+  pictures_ = std::move(now);
+  if (!(form.Line1 == line_)) {
+    for (const forms::Line* line : std::initializer_list<const forms::Line*>{&line_, &form.Line1}) {
+      if (line->Visible) {
+        changed.push_back(LineArea(*line));
+      }
+    }
+    line_ = form.Line1;
+  }
+  return changed;
+}
+
+// Pictures are compared place by place in drawing order; a row that gains or loses a target
+// shifts the rest, which then count as changed: more repainted, never less.
+void FieldChanges::Compare(const std::vector<Drawn>& now,
+                           std::vector<forms::Control>& changed) const {
+  for (std::size_t i = 0; i < std::max(now.size(), pictures_.size()); ++i) {
+    const Drawn before = i < pictures_.size() ? pictures_[i] : Drawn{};
+    const Drawn after = i < now.size() ? now[i] : Drawn{};
+    if (before == after) {
+      continue;
+    }
+    for (const Drawn& drawn : {before, after}) {
+      if (drawn.picture != nullptr) {
+        changed.push_back(PictureArea(*drawn.picture, drawn.left, drawn.top));
+      }
+    }
+  }
+}
+
+}  // namespace app
