@@ -6,7 +6,6 @@ namespace win32 {
 namespace {
 
 constexpr UINT_PTR kTickTimer = 1;
-constexpr double kLineWidthTwips = 15;  // one pixel at 96 dots per inch
 
 }  // namespace
 
@@ -23,7 +22,10 @@ PlayfieldWindow::PlayfieldWindow(playfield::Form1& form, app::Events& events)
 
 void PlayfieldWindow::ShowModel() {
   ShowLabels();
-  InvalidateRect(Handle(), nullptr, FALSE);
+  for (const forms::Control& area : changes_.Since(form_)) {
+    const RECT place = PixelRect(area);
+    InvalidateRect(Handle(), &place, FALSE);
+  }
 }
 
 void PlayfieldWindow::Present() {
@@ -43,36 +45,34 @@ void PlayfieldWindow::SetTickPeriod(int milliseconds) {
   }
 }
 
-// Drawn into a picture of the client area first, so that a tick never flickers.
-void PlayfieldWindow::Paint(HDC dc) {
-  RECT client{};
-  GetClientRect(Handle(), &client);
+// Drawn into a picture of the area to paint first, so that a tick never flickers.
+void PlayfieldWindow::Paint(HDC dc, const RECT& area) {
   const HDC memory = CreateCompatibleDC(dc);
-  const HBITMAP canvas = CreateCompatibleBitmap(dc, client.right, client.bottom);
+  const HBITMAP canvas = CreateCompatibleBitmap(dc, area.right - area.left, area.bottom - area.top);
   const HGDIOBJ old = SelectObject(memory, canvas);
+  SetViewportOrgEx(memory, -area.left, -area.top, nullptr);  // client coordinates
   const HBRUSH field = CreateSolidBrush(ToColorRef(form_.BackColor));
-  FillRect(memory, &client, field);
+  FillRect(memory, &area, field);
   DeleteObject(field);
   for (const forms::Image* image : form_.ImagesInDrawingOrder()) {
     if (image->Visible && image->Picture != nullptr) {
-      const RECT place = PixelRect(*image);
-      const int scale = Pixels(kLineWidthTwips);
-      DrawPicture(memory, *image->Picture,
-                  {place.left, place.top, place.left + image->Picture->Width * scale,
-                   place.top + image->Picture->Height * scale},
-                  false);
+      const RECT place =
+          PixelRect(app::FieldChanges::PictureArea(*image->Picture, image->Left, image->Top));
+      RECT overlap{};
+      if (IntersectRect(&overlap, &place, &area)) {
+        DrawPicture(memory, *image->Picture, place, false);
+      }
     }
   }
   const forms::Line& line = form_.Line1;
   if (line.Visible) {
-    // Both ends included, one pixel wide at any dots per inch.
-    const RECT band{Pixels(line.X1), Pixels(line.Y1), Pixels(line.X2 + kLineWidthTwips),
-                    Pixels(line.Y2 + kLineWidthTwips)};
+    const RECT band = PixelRect(app::FieldChanges::LineArea(line));
     const HBRUSH pen = CreateSolidBrush(ToColorRef(line.BorderColor));
     FillRect(memory, &band, pen);
     DeleteObject(pen);
   }
-  BitBlt(dc, 0, 0, client.right, client.bottom, memory, 0, 0, SRCCOPY);
+  BitBlt(dc, area.left, area.top, area.right - area.left, area.bottom - area.top, memory, area.left,
+         area.top, SRCCOPY);
   SelectObject(memory, old);
   DeleteObject(canvas);
   DeleteDC(memory);
@@ -82,7 +82,10 @@ LRESULT PlayfieldWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
     case WM_PAINT: {
       PAINTSTRUCT paint{};
-      Paint(BeginPaint(Handle(), &paint));
+      const HDC dc = BeginPaint(Handle(), &paint);
+      if (!IsRectEmpty(&paint.rcPaint)) {
+        Paint(dc, paint.rcPaint);
+      }
       EndPaint(Handle(), &paint);
       return 0;
     }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/field_changes.h"
 #include "app/host.h"
 #include "win32/window.h"
 
@@ -19,10 +20,11 @@ class PlayfieldWindow : public Window, public app::FormWindow {
  private:
   LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
   void OnDestroyed() override { events_.MainClosed(); }
-  void Paint(HDC dc);
+  void Paint(HDC dc, const RECT& area);
 
   playfield::Form1& form_;
   app::Events& events_;
+  app::FieldChanges changes_;
   HWND aboutCaption_ = nullptr;
 };
 

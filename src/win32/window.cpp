@@ -95,13 +95,19 @@ void Window::Create(const forms::Form& form, const wchar_t* windowClass) {
                           .Width = form.ClientWidth,
                           .Height = form.ClientHeight});
   AdjustWindowRectEx(&frame, style, FALSE, 0);
-  CreateWindowExW(0, windowClass, Wide(form.Caption).c_str(), style, frame.left, frame.top,
+  caption_ = Wide(form.Caption);
+  CreateWindowExW(0, windowClass, caption_.c_str(), style, frame.left, frame.top,
                   frame.right - frame.left, frame.bottom - frame.top, nullptr, nullptr, instance,
                   this);
 }
 
+// Only a change reaches the frame, which would otherwise redraw its caption after every tick.
 void Window::SetCaption(const std::string& caption) {
-  SetWindowTextW(hwnd_, Wide(caption).c_str());
+  std::wstring text = Wide(caption);
+  if (text != caption_) {
+    caption_ = std::move(text);
+    SetWindowTextW(hwnd_, caption_.c_str());
+  }
 }
 
 HFONT Window::MakeFont(const forms::Font& font) const {

@@ -59,6 +59,7 @@ class Window {
   HWND hwnd_ = nullptr;
   int dpi_ = USER_DEFAULT_SCREEN_DPI;
   HBRUSH background_ = nullptr;
+  std::wstring caption_;
   std::vector<Label> labels_;
 };
 

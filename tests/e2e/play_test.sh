@@ -2,7 +2,8 @@
 # The real program in a real X server, played hard. Started with the toolkit's own options,
 # which it must ignore, it shows one window "Game" with a 208 x 400 client area, sizeable,
 # without maximize and minimize. Ten "4" put the cannon's edge on pixel 5. Then ten thousand
-# random keys at full speed, and two hundred rounds of an About window closed by its frame and
+# random keys at full speed; paused by its About window, it shows no trail of a partial repaint;
+# and two hundred rounds of an About window closed by its frame and
 # two left with OK: afterwards it answers, shows numbers, has kept its memory, and closing its
 # window ends it with status 0.
 program=$1
@@ -56,6 +57,7 @@ ok_about() {
 }
 rss() { awk '/^VmRSS:/ {print $2}' "/proc/$app/status"; }
 open_about
+expect_drawn_whole
 ok_about
 first_rss=$(rss)
 for _ in $(seq "$rounds"); do

@@ -1,10 +1,10 @@
 #!/usr/bin/env bash
 # What only the Windows program has, under Wine. It carries its version resource and needs no
 # DLL but those Windows ships. At 192 dots per inch (LogPixels in the registry) its client area
-# is 416 x 800 and the cannon is the reviewed picture's in whole 2 x 2 blocks. Once the registry names Wine's system information
-# tool, System Info starts it; when it names "C:\Program Files\x y\tool.exe", which is not
-# there, a "C:\Program.exe" is not started in its place and the message appears. It changes the
-# prefix and puts it back, so it runs alone.
+# is 416 x 800, the cannon is the reviewed picture's in whole 2 x 2 blocks, and partial repaints
+# leave no trail. Once the registry names Wine's system information tool, System Info starts it;
+# when it names "C:\Program Files\x y\tool.exe", which is not there, a "C:\Program.exe" is not
+# started in its place and the message appears. It changes the prefix and puts it back.
 program=$1
 source "$(dirname "$0")/x_session.sh"
 start_x
@@ -24,6 +24,7 @@ put_back() {
   reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d 96
 }
 put_back
+trap 'put_back; end_session' EXIT  # a failure leaves the prefix as the other tests need it
 reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d 192
 reg add "$key" /v PATH /t REG_SZ /d 'C:\windows\system32\msinfo32.exe'
 
@@ -42,6 +43,7 @@ tries=100 poll cannon_in_blocks ||
 
 click_in "$game" 208 768
 about=$(wait_for_window "About vexal")
+expect_drawn_whole
 xdotool windowactivate --sync "$about" key alt+s
 wait_for_window "About System Information" >/dev/null
 reg add "$key" /v PATH /t REG_SZ /d 'C:\Program Files\x y\tool.exe'
@@ -49,5 +51,4 @@ cp "$program" "$WINEPREFIX/drive_c/Program.exe"
 xdotool windowactivate --sync "$about" key alt+s
 wait_for_window vexal >/dev/null
 [ "$(xdotool search --onlyvisible --name '^Game$' | wc -l)" = 1 ] || fail "C:\Program.exe was started"
-put_back
 echo "windows test passed: $dlls"

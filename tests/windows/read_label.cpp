@@ -2,6 +2,8 @@
 // texts of its static controls, read from another process of the same Wine prefix.
 // Usage: read_label TEXT          prints the text of the label just right of the label TEXT
 //        read_label --shows TEXT   succeeds once a label shows TEXT
+//        read_label --repaint TITLE  draws the window with that title whole again, as a test's
+//                                    reference for what partial repaints left
 #include <windows.h>
 
 #include <cstdio>
@@ -35,6 +37,14 @@ BOOL CALLBACK CollectWindow(HWND window, LPARAM labels) {
 
 int main(int argc, char** argv) {
   const std::string wanted = argv[argc - 1];
+  if (std::string(argv[1]) == "--repaint") {
+    const HWND window = FindWindowA(nullptr, wanted.c_str());
+    return window != nullptr &&
+                   RedrawWindow(window, nullptr, nullptr,
+                                RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW | RDW_ALLCHILDREN)
+               ? 0
+               : 1;
+  }
   for (int tries = 0; tries < 50; ++tries, Sleep(200)) {
     Labels labels;
     EnumWindows(CollectWindow, reinterpret_cast<LPARAM>(&labels));
