@@ -3,9 +3,8 @@
 # which it must ignore, it shows one window "Game" with a 208 x 400 client area, sizeable,
 # without maximize and minimize. Ten "4" put the cannon's edge on pixel 5. Then ten thousand
 # random keys at full speed; paused by its About window, it shows no trail of a partial repaint;
-# and two hundred rounds of an About window closed by its frame and
-# two left with OK: afterwards it answers, shows numbers, has kept its memory, and closing its
-# window ends it with status 0.
+# and two hundred rounds of an About window closed by its frame and two left with OK: afterwards
+# it answers, shows numbers, has kept its memory, and closing its window ends it with status 0.
 program=$1
 source "$(dirname "$0")/x_session.sh"
 start_x
