@@ -1,39 +1,91 @@
 #!/usr/bin/env bash
-# Plays the real game in a private X server for a while and reports its CPU time and resident
-# memory beside those of a bare Qt window of the same size and tick period.
-# Usage: bench/cost_of_play.sh [SECONDS]   (builds a release build in build/bench when needed)
+# What playing costs the machine: the CPU time of the program and of the X server together
+# while the game is played (the cannon moving and firing), beside a bare Qt window of the same
+# size that repaints its whole area on the game's tick period. They take turns, three rounds,
+# and the medians are compared; then the game's cost while paused by its About window. With the
+# Windows build present, Vexal.exe under Wine takes its turns too (its CPU, the X server's and
+# the Wine server's).
+# Usage: bench/cost_of_play.sh [SECONDS] [ROUNDS]   (release builds in build/bench*)
 set -euo pipefail
 cd "$(dirname "$0")/.."
 seconds=${1:-20}
+rounds=${2:-3}
 build=build/bench
 cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=Release >/dev/null
 cmake --build "$build" --parallel 2 --target vexal vexal_bare_window >/dev/null
+exe=""
+if command -v x86_64-w64-mingw32-g++-posix >/dev/null && [ -x /usr/lib/wine/wine64 ]; then
+  cmake -S . -B build/bench-windows -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-x86_64.cmake \
+    -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF >/dev/null
+  cmake --build build/bench-windows --parallel 2 --target vexal >/dev/null
+  exe=$PWD/build/bench-windows/src/win32/Vexal.exe
+  export WINEPREFIX=$PWD/build/bench-windows/wine-prefix WINEDEBUG=-all
+fi
 source tests/e2e/x_session.sh
 start_x
+start_window_manager
+xserver=${session_pids[0]}
 
-# CPU seconds (user and system) and resident KiB of a program after the given seconds.
+# Nanoseconds on a CPU, of every thread of the processes: exact, where the tick counts of
+# /proc/PID/stat are samples too coarse for a program that runs 2 % of the time.
+cpu_ns() { for pid in "$@"; do cat /proc/"$pid"/task/*/schedstat; done | awk '{t += $1} END {printf "%d", t}'; }
+# CPU seconds of the program, the X server (and the Wine server) over the given seconds, after
+# the window has settled; then the program's resident KiB. With "play", keys move the cannon
+# and fire; with "paused", the About window is open.
 measure() {
-  local title=$1 program=$2 pid window
-  "$program" &
-  pid=$!
-  session_pids+=("$pid")
-  window=$(wait_for_window "$title")
-  if [ "$title" = Game ]; then
-    xdotool windowfocus "$window"
-    xdotool key --delay 250 $(printf '4 space 6 space %.0s' $(seq $((seconds))))
+  local title=$1 mode=$3 duration=$4
+  program=$2  # as the session's helpers know it
+  start_program "$program"
+  game=$(wait_for_window "$title")
+  xdotool windowmove --sync "$game" 0 0 windowactivate --sync "$game"
+  [ "$mode" = paused ] && open_about
+  sleep 1
+  local watched=("$app" "$xserver")
+  [[ $program == *.exe ]] && watched+=($(pgrep -n wineserver))
+  local before
+  before=$(cpu_ns "${watched[@]}")
+  if [ "$mode" = play ]; then
+    xdotool key --delay 250 $(printf '4 space 6 space %.0s' $(seq "$duration"))
   else
-    sleep "$seconds"
+    sleep "$duration"
   fi
-  local ticks rss
-  ticks=$(awk '{print $14 + $15}' "/proc/$pid/stat")
-  rss=$(awk '/^VmRSS:/ {print $2}' "/proc/$pid/status")
-  kill "$pid"
-  echo "$(awk -v t="$ticks" -v hz="$(getconf CLK_TCK)" 'BEGIN {printf "%.2f", t / hz}') $rss"
+  local used rss
+  used=$(( $(cpu_ns "${watched[@]}") - before ))
+  rss=$(awk '/^VmRSS:/ {print $2}' "/proc/$app/status")
+  kill "$app"
+  wait "$app" 2>/dev/null || true
+  wait_until_gone "$title"
+  echo "$(awk -v t="$used" 'BEGIN {printf "%.3f", t / 1e9}') $rss"
 }
+median() { sort -n | awk '{v[NR] = $1} END {print v[int((NR + 1) / 2)]}'; }
 
-read -r game_cpu game_rss < <(measure Game "$build/src/vexal")
-read -r bare_cpu bare_rss < <(measure Bare "$build/bench/vexal_bare_window")
-echo "game: ${game_cpu} s CPU, ${game_rss} KiB resident"
-echo "bare: ${bare_cpu} s CPU, ${bare_rss} KiB resident"
-awk -v gc="$game_cpu" -v bc="$bare_cpu" -v gr="$game_rss" -v br="$bare_rss" \
-  'BEGIN {printf "ratios: CPU %.2f (at most 1.5), memory %.2f (at most 1.2)\n", gc / bc, gr / br}'
+[ -n "$exe" ] && WINEDLLOVERRIDES="mscoree,mshtml=" /usr/lib/wine/wine64 wineboot --init >/dev/null 2>&1
+declare -A cpu rss
+for round in $(seq "$rounds"); do
+  for who in game bare ${exe:+wine}; do
+    case $who in
+      game) read -r c r < <(measure Game "$build/src/qt/vexal" play "$seconds") ;;
+      bare) read -r c r < <(measure Bare "$build/bench/vexal_bare_window" idle "$seconds") ;;
+      wine) read -r c r < <(measure Game "$exe" play "$seconds") ;;
+    esac
+    echo "round $round, $who: $c s CPU, $r KiB resident"
+    cpu[$who]+="$c "
+    rss[$who]+="$r "
+  done
+done
+read -r paused _ < <(measure Game "$build/src/qt/vexal" paused 10)
+
+for who in "${!cpu[@]}"; do
+  declare "cpu_$who=$(echo "${cpu[$who]}" | tr ' ' '\n' | grep . | median)"
+  declare "rss_$who=$(echo "${rss[$who]}" | tr ' ' '\n' | grep . | median)"
+done
+echo "medians over $rounds rounds of $seconds s, program and X server together:"
+echo "  game: $cpu_game s CPU, $rss_game KiB resident"
+echo "  bare: $cpu_bare s CPU, $rss_bare KiB resident"
+awk -v gc="$cpu_game" -v bc="$cpu_bare" -v gr="$rss_game" -v br="$rss_bare" \
+  'BEGIN {printf "  ratios: CPU %.2f (at most 0.6), memory %.2f (at most 1.2)\n", gc / bc, gr / br}'
+if [ -n "$exe" ]; then
+  echo "  Vexal.exe under Wine (with the Wine server): $cpu_wine s CPU, $rss_wine KiB resident"
+  awk -v wc="$cpu_wine" -v bc="$cpu_bare" 'BEGIN {printf "  Wine against bare: CPU %.2f\n", wc / bc}'
+fi
+echo "game paused by its About window, 10 s: $paused s CPU"

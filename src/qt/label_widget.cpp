@@ -49,13 +49,19 @@ LabelWidget::~LabelWidget() {
   model_.SetTextMeasure(nullptr);
 }
 
+// Called after every tick: only a change reaches the widget.
 void LabelWidget::ShowModel() {
-  const auto caption = QString::fromStdString(model_.Caption());
-  if (text() != caption) {
-    setText(caption);
+  if (model_.Caption() != caption_) {
+    caption_ = model_.Caption();
+    setText(QString::fromStdString(caption_));
   }
-  setGeometry(PixelRect(model_));
-  setVisible(model_.Visible);
+  const QRect place = PixelRect(model_);
+  if (place != geometry()) {
+    setGeometry(place);
+  }
+  if (model_.Visible == isHidden()) {
+    setVisible(model_.Visible);
+  }
 }
 
 void LabelWidget::mousePressEvent(QMouseEvent* event) {

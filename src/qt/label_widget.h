@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QLabel>
+#include <string>
 
 #include "forms/label.h"
 
@@ -25,6 +26,7 @@ class LabelWidget : public QLabel {
 
  private:
   forms::Label& model_;
+  std::string caption_;  // the caption the widget shows
   bool pressed_ = false;
 };
 

@@ -6,13 +6,14 @@
 #include "forms/app.h"
 #include "qt/qt_host.h"
 #include "qt/qt_message_box.h"
-#include "qt/session_bus.h"
+#include "qt/toolkit_environment.h"
 
 // The game takes no command line: the toolkit is given the program's name alone, so that none of
 // its own options (a title, a geometry, a style sheet to read) reach it. The desktop's settings
 // still reach it through the environment.
 int main(int argc, char** argv) {
   qt::UseOnlyTheDesktopsSessionBus();
+  qt::ChooseCheapFrames();
   char programName[] = "vexal";
   int toolkitArgc = 1;
   char* toolkitArgv[] = {argc > 0 && argv[0] != nullptr ? argv[0] : programName, nullptr};

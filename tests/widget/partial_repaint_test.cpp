@@ -18,10 +18,9 @@ struct RepaintWatch : QObject {
       widget->installEventFilter(this);
     }
   }
-  // Paints what the window asked to repaint, as the next frame would. A copy: the store paints
-  // on into the same pixels.
+  // What the window painted, and what it left to the next frame. A copy: the store paints on
+  // into the same pixels.
   QImage Shown() {
-    painted = {};
     QEvent request(QEvent::UpdateRequest);
     QCoreApplication::sendEvent(&window, &request);
     return window.backingStore()->handle()->toImage().copy();
@@ -60,6 +59,7 @@ TEST(PartialRepaintTest, EveryStepShowsWhatAWholeRepaintShows) {
   for (std::size_t step = 0; step < steps.size(); ++step) {
     const auto counters = [&form = started.form] { return form.l.Caption() + form.k.Caption(); };
     const std::string before = counters();
+    watch.painted = {};
     steps[step] == 't' ? started.game.Tick() : started.game.KeyTyped(steps[step]);
     const QImage shown = watch.Shown();
     if (steps[step] == 't' && before == counters()) {
@@ -71,6 +71,7 @@ TEST(PartialRepaintTest, EveryStepShowsWhatAWholeRepaintShows) {
   EXPECT_NE(started.form.k.Caption(), "0") << "the steps count losses";
 
   started.form.Timer1.SetInterval(1);
+  watch.painted = {};
   started.game.AboutClicked();  // pauses: nothing to repaint, no timer
   watch.Shown();
   EXPECT_EQ(watch.PaintedArea(), 0);

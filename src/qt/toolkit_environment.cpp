@@ -1,4 +1,4 @@
-#include "qt/session_bus.h"
+#include "qt/toolkit_environment.h"
 
 #include <unistd.h>
 
@@ -15,6 +15,11 @@ void UseOnlyTheDesktopsSessionBus() {
   const char* runtime = std::getenv("XDG_RUNTIME_DIR");
   const std::string folder = runtime != nullptr ? runtime : "/run/user/" + std::to_string(getuid());
   setenv("DBUS_SESSION_BUS_ADDRESS", ("unix:path=" + folder + "/bus").c_str(), 0);
+}
+
+void ChooseCheapFrames() {
+  setenv("QT_XCB_NO_MITSHM", "1", 0);
+  setenv("QT_NO_GLIB", "1", 0);
 }
 
 }  // namespace qt
