@@ -6,14 +6,6 @@
 #include "forms/twips.h"
 
 namespace app {
-namespace {
-
-bool operator==(const forms::Line& a, const forms::Line& b) {
-  return a.X1 == b.X1 && a.Y1 == b.Y1 && a.X2 == b.X2 && a.Y2 == b.Y2 &&
-         a.BorderColor == b.BorderColor && a.Visible == b.Visible;
-}
-
-}  // namespace
 
 // One picture pixel to a pixel at 96 dots per inch.
 forms::Control FieldChanges::PictureArea(const forms::Bitmap& picture, float left, float top) {
@@ -45,7 +37,7 @@ std::vector<forms::Control> FieldChanges::Since(const playfield::Form1& form) {
   std::vector<forms::Control> changed;
   Compare(now, changed);
   pictures_ = std::move(now);
-  if (!(form.Line1 == line_)) {
+  if (form.Line1 != line_) {
     for (const forms::Line* line : std::initializer_list<const forms::Line*>{&line_, &form.Line1}) {
       if (line->Visible) {
         changed.push_back(LineArea(*line));

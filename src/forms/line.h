@@ -12,6 +12,8 @@ struct Line {
   float Y2 = 0;
   Colour BorderColor = 0;
   bool Visible = true;
+
+  bool operator==(const Line&) const = default;
 };
 
 }  // namespace forms
