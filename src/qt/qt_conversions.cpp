@@ -30,11 +30,12 @@ QFont ToQFont(const forms::Font& font) {
   return qfont;
 }
 
+// Premultiplied, the format the painter draws from without converting the picture each time.
 QImage ToQImage(const forms::Bitmap& bitmap) {
-  QImage image(bitmap.Width, bitmap.Height, QImage::Format_ARGB32);
+  QImage image(bitmap.Width, bitmap.Height, QImage::Format_ARGB32_Premultiplied);
   for (int y = 0; y < bitmap.Height; ++y) {
     for (int x = 0; x < bitmap.Width; ++x) {
-      image.setPixel(x, y, bitmap.At(x, y));
+      image.setPixel(x, y, qPremultiply(bitmap.At(x, y)));
     }
   }
   return image;
