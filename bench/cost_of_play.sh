@@ -37,6 +37,7 @@ measure() {
   program=$2  # as the session's helpers know it
   start_program "$program"
   game=$(wait_for_window "$title")
+  app=$(xdotool getwindowpid "$game")  # under Wine, the process that shows the window
   xdotool windowmove --sync "$game" 0 0 windowactivate --sync "$game"
   [ "$mode" = paused ] && open_about
   sleep 1
@@ -53,7 +54,8 @@ measure() {
   used=$(( $(cpu_ns "${watched[@]}") - before ))
   rss=$(awk '/^VmRSS:/ {print $2}' "/proc/$app/status")
   kill "$app"
-  wait "$app" 2>/dev/null || true
+  # A Wine program lingers after its window has gone: the prefix's server ends it for good.
+  [[ $program == *.exe ]] && /usr/lib/wine/wineserver -k
   wait_until_gone "$title"
   echo "$(awk -v t="$used" 'BEGIN {printf "%.3f", t / 1e9}') $rss"
 }
