@@ -1,6 +1,7 @@
 set(CPACK_PACKAGE_NAME ${PROJECT_NAME})
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
-# On Windows a zip of Vexal.exe, which needs nothing but Windows itself.
+set(CPACK_STRIP_FILES ON)
+# On Windows a zip of Vexal.exe, which needs nothing but Windows itself, and the licence.
 if(WIN32)
   set(CPACK_GENERATOR ZIP)
   set(CPACK_PACKAGE_FILE_NAME ${PROJECT_NAME}-${PROJECT_VERSION}-windows-x86_64)
@@ -13,10 +14,15 @@ endif()
 # by dpkg-shlibdeps; the font is the one package it needs that it does not link.
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY ${PROJECT_DESCRIPTION})
+set(CPACK_PACKAGE_DESCRIPTION "A small single-player arcade shooting game. On a black field two rows
+of green targets glide to the right and come back in from the left. Move the
+cannon with 4 and 6 and fire with the space bar: every hit counts a win, every
+target that gets away a loss, and every fifteenth win raises the level and
+lifts the rows further out of reach.")
 set(CPACK_PACKAGE_HOMEPAGE_URL ${PROJECT_HOMEPAGE_URL})
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
-set(CPACK_DEBIAN_PACKAGE_MAINTAINER "The vexal developers <vexal@example.org>")
+set(CPACK_DEBIAN_PACKAGE_MAINTAINER ${VEXAL_MAINTAINER})
 set(CPACK_DEBIAN_PACKAGE_SECTION games)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation")

@@ -4,12 +4,12 @@
 set -euo pipefail
 
 play_packages=(g++ cmake make qt6-base-dev libgl-dev fonts-liberation)
-package_packages=(dpkg-dev file)
+package_packages=(dpkg-dev file lintian unzip)
 windows_packages=(cmake make g++ g++-mingw-w64-x86-64-posix)
 test_packages=(googletest libgtest-dev qt6-base-private-dev libbenchmark-dev clang-format
   xvfb xauth xdotool x11-utils wmctrl openbox metacity xfwm4 imagemagick
   at-spi2-core dbus-x11 python3-pyatspi python3-pil
-  desktop-file-utils appstream strace
+  desktop-file-utils appstream groff-base strace
   g++-mingw-w64-x86-64-posix wine64)
 
 case "${1:-}" in
