@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # What playing costs the machine: the CPU time of the program and of the X server together
 # while the game is played (the cannon moving and firing), beside a bare Qt window of the same
-# size that repaints its whole area on the game's tick period. They take turns, three rounds,
+# size that repaints its whole area on the game's tick period and is sent the same keys (so
+# that the X server's work on them counts on both sides). They take turns, three rounds,
 # and the medians are compared; then the game's cost while paused by its About window. With the
 # Windows build present, Vexal.exe under Wine takes its turns too (its CPU, the X server's and
 # the Wine server's).
@@ -31,11 +32,11 @@ xserver=${session_pids[0]}
 cpu_ns() { for pid in "$@"; do cat /proc/"$pid"/task/*/schedstat; done | awk '{t += $1} END {printf "%d", t}'; }
 # CPU seconds of the program, the X server (and the Wine server) over the given seconds, after
 # the window has settled; then the program's resident KiB. With "play", keys move the cannon
-# and fire; with "paused", the About window is open.
+# and fire (a bare window ignores them); with "paused", the About window is open.
 measure() {
   local title=$1 mode=$3 duration=$4
   program=$2  # as the session's helpers know it
-  start_program "$program"
+  start_program "$program" </dev/null
   game=$(wait_for_window "$title")
   app=$(xdotool getwindowpid "$game")  # under Wine, the process that shows the window
   xdotool windowmove --sync "$game" 0 0 windowactivate --sync "$game"
@@ -67,7 +68,7 @@ for round in $(seq "$rounds"); do
   for who in game bare ${exe:+wine}; do
     case $who in
       game) read -r c r < <(measure Game "$build/src/qt/vexal" play "$seconds") ;;
-      bare) read -r c r < <(measure Bare "$build/bench/vexal_bare_window" idle "$seconds") ;;
+      bare) read -r c r < <(measure Bare "$build/bench/vexal_bare_window" play "$seconds") ;;
       wine) read -r c r < <(measure Game "$exe" play "$seconds") ;;
     esac
     echo "round $round, $who: $c s CPU, $r KiB resident"
