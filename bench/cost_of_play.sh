@@ -38,7 +38,6 @@ measure() {
   program=$2  # as the session's helpers know it
   start_program "$program" </dev/null
   game=$(wait_for_window "$title")
-  app=$(xdotool getwindowpid "$game")  # under Wine, the process that shows the window
   xdotool windowmove --sync "$game" 0 0 windowactivate --sync "$game"
   [ "$mode" = paused ] && open_about
   sleep 1
@@ -62,21 +61,27 @@ measure() {
 }
 median() { sort -n | awk '{v[NR] = $1} END {print v[int((NR + 1) / 2)]}'; }
 
-[ -n "$exe" ] && WINEDLLOVERRIDES="mscoree,mshtml=" /usr/lib/wine/wine64 wineboot --init >/dev/null 2>&1
+[ -z "$exe" ] || WINEDLLOVERRIDES="mscoree,mshtml=" /usr/lib/wine/wine64 wineboot --init >/dev/null 2>&1
 declare -A cpu rss
-for round in $(seq "$rounds"); do
-  for who in game bare ${exe:+wine}; do
-    case $who in
-      game) read -r c r < <(measure Game "$build/src/qt/vexal" play "$seconds") ;;
-      bare) read -r c r < <(measure Bare "$build/bench/vexal_bare_window" play "$seconds") ;;
-      wine) read -r c r < <(measure Game "$exe" play "$seconds") ;;
-    esac
-    echo "round $round, $who: $c s CPU, $r KiB resident"
-    cpu[$who]+="$c "
-    rss[$who]+="$r "
+# Turns of one program after another: a Wine program disturbs what runs after it in the same
+# X server, so Vexal.exe takes its turns last.
+turns() {
+  for round in $(seq "$rounds"); do
+    for who in "$@"; do
+      case $who in
+        game) read -r c r < <(measure Game "$build/src/qt/vexal" play "$seconds") ;;
+        bare) read -r c r < <(measure Bare "$build/bench/vexal_bare_window" play "$seconds") ;;
+        wine) read -r c r < <(measure Game "$exe" play "$seconds") ;;
+      esac
+      echo "round $round, $who: $c s CPU, $r KiB resident"
+      cpu[$who]+="$c "
+      rss[$who]+="$r "
+    done
   done
-done
+}
+turns game bare
 read -r paused _ < <(measure Game "$build/src/qt/vexal" paused 10)
+[ -z "$exe" ] || turns wine
 
 for who in "${!cpu[@]}"; do
   declare "cpu_$who=$(echo "${cpu[$who]}" | tr ' ' '\n' | grep . | median)"
