@@ -29,38 +29,37 @@ FieldChanges::Drawn FieldChanges::DrawnOf(const forms::Image& image) {
   return {.picture = image.Picture, .left = image.Left, .top = image.Top};
 }
 
-std::vector<forms::Control> FieldChanges::Since(const playfield::Form1& form) {
-  std::vector<Drawn> now;
+const std::vector<forms::Control>& FieldChanges::Since(const playfield::Form1& form) {
+  now_.clear();
   for (const forms::Image* image : form.ImagesInDrawingOrder()) {
-    now.push_back(DrawnOf(*image));
+    now_.push_back(DrawnOf(*image));
   }
-  std::vector<forms::Control> changed;
-  Compare(now, changed);
-  pictures_ = std::move(now);
+  changed_.clear();
+  ComparePictures();
+  std::swap(pictures_, now_);
   if (form.Line1 != line_) {
     for (const forms::Line* line : std::initializer_list<const forms::Line*>{&line_, &form.Line1}) {
       if (line->Visible) {
-        changed.push_back(LineArea(*line));
+        changed_.push_back(LineArea(*line));
       }
     }
     line_ = form.Line1;
   }
-  return changed;
+  return changed_;
 }
 
 // Pictures are compared place by place in drawing order; a row that gains or loses a target
 // shifts the rest, which then count as changed: more repainted, never less.
-void FieldChanges::Compare(const std::vector<Drawn>& now,
-                           std::vector<forms::Control>& changed) const {
-  for (std::size_t i = 0; i < std::max(now.size(), pictures_.size()); ++i) {
+void FieldChanges::ComparePictures() {
+  for (std::size_t i = 0; i < std::max(now_.size(), pictures_.size()); ++i) {
     const Drawn before = i < pictures_.size() ? pictures_[i] : Drawn{};
-    const Drawn after = i < now.size() ? now[i] : Drawn{};
+    const Drawn after = i < now_.size() ? now_[i] : Drawn{};
     if (before == after) {
       continue;
     }
     for (const Drawn& drawn : {before, after}) {
       if (drawn.picture != nullptr) {
-        changed.push_back(PictureArea(*drawn.picture, drawn.left, drawn.top));
+        changed_.push_back(PictureArea(*drawn.picture, drawn.left, drawn.top));
       }
     }
   }

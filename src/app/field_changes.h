@@ -15,8 +15,8 @@ class FieldChanges {
  public:
   // The places, in twips, that show something else than they did at the last call: the old and
   // the new place of every picture that moved, appeared, disappeared or changed, and of the line.
-  // The first call names everything drawn.
-  std::vector<forms::Control> Since(const playfield::Form1& form);
+  // The first call names everything drawn. The list holds until the next call.
+  const std::vector<forms::Control>& Since(const playfield::Form1& form);
 
   // Where a picture shows at its natural size with its top-left corner at a place in twips.
   static forms::Control PictureArea(const forms::Bitmap& picture, float left, float top);
@@ -31,9 +31,12 @@ class FieldChanges {
     bool operator==(const Drawn&) const = default;
   };
   static Drawn DrawnOf(const forms::Image& image);
-  void Compare(const std::vector<Drawn>& now, std::vector<forms::Control>& changed) const;
+  void ComparePictures();
 
+  // Kept from call to call: a tick allocates nothing.
   std::vector<Drawn> pictures_;
+  std::vector<Drawn> now_;
+  std::vector<forms::Control> changed_;
   forms::Line line_{.Visible = false};
 };
 

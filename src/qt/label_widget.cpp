@@ -49,18 +49,23 @@ LabelWidget::~LabelWidget() {
   model_.SetTextMeasure(nullptr);
 }
 
-// Called after every tick: only a change reaches the widget.
+// Called after every tick: only a change reaches the widget, and the widget is compared with
+// what it was last given, not asked.
 void LabelWidget::ShowModel() {
   if (model_.Caption() != caption_) {
     caption_ = model_.Caption();
     setText(QString::fromStdString(caption_));
   }
   const QRect place = PixelRect(model_);
-  if (place != geometry()) {
-    setGeometry(place);
+  if (place != place_) {
+    place_ = place;
+    // A fixed size, as the form lays its labels out itself: a new text then asks no layout.
+    setFixedSize(place.size());
+    move(place.topLeft());
   }
-  if (model_.Visible == isHidden()) {
-    setVisible(model_.Visible);
+  if (model_.Visible != shown_) {
+    shown_ = model_.Visible;
+    setVisible(shown_);
   }
 }
 

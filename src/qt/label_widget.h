@@ -26,7 +26,10 @@ class LabelWidget : public QLabel {
 
  private:
   forms::Label& model_;
-  std::string caption_;  // the caption the widget shows
+  // What the widget was last given.
+  std::string caption_;
+  QRect place_;
+  bool shown_ = true;  // a new child widget is not hidden
   bool pressed_ = false;
 };
 

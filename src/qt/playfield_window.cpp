@@ -1,6 +1,7 @@
 #include "qt/playfield_window.h"
 
 #include <QKeyEvent>
+#include <QPaintEvent>
 #include <QPainter>
 
 #include "forms/twips.h"
@@ -27,31 +28,46 @@ void PlayfieldWindow::ShowModel() {
   for (const auto& [model, widget] : labels_) {
     widget->ShowModel();  // a label repaints itself when its text, place or visibility changed
   }
-  QRegion changed;
+  changed_.clear();
   for (const forms::Control& area : changes_.Since(form_)) {
-    changed += PixelRect(area);
+    changed_.push_back(PixelRect(area));
   }
   // At once rather than on the next pass of the event loop: one wake-up a tick, not two.
-  if (!changed.isEmpty()) {
-    repaint(changed);
+  if (!changed_.empty()) {
+    repaint(region_.Of(changed_));
   }
 }
 
-void PlayfieldWindow::paintEvent(QPaintEvent* /*event*/) {
+void PlayfieldWindow::paintEvent(QPaintEvent* event) {
   QPainter painter(this);
   // Pixel art stays crisp when a high-dpi screen scales it.
   painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
   painter.setRenderHint(QPainter::Antialiasing, false);
-  painter.fillRect(rect(), ToQColor(form_.BackColor));
-
+  pictures_.clear();
   for (const forms::Image* image : form_.ImagesInDrawingOrder()) {
     if (image->Visible && image->Picture != nullptr) {
-      painter.drawImage(PixelRect(*image).topLeft(), ImageOf(*image->Picture));
+      pictures_.push_back(
+          {PixelRect(app::FieldChanges::PictureArea(*image->Picture, image->Left, image->Top)),
+           &ImageOf(*image->Picture)});
     }
   }
+  // Rectangle by rectangle: a drawing clipped to one rectangle is a plain copy, where one clipped
+  // to a region of many rectangles is cut row by row.
+  for (const QRect& rect : event->region()) {
+    painter.setClipRect(rect);
+    PaintField(painter, rect);
+  }
+}
 
+void PlayfieldWindow::PaintField(QPainter& painter, const QRect& area) {
+  painter.fillRect(area, ToQColor(form_.BackColor));
+  for (const Placed& picture : pictures_) {
+    if (picture.place.intersects(area)) {
+      painter.drawImage(picture.place.topLeft(), *picture.image);
+    }
+  }
   const forms::Line& line = form_.Line1;
-  if (line.Visible) {
+  if (line.Visible && PixelRect(app::FieldChanges::LineArea(line)).intersects(area)) {
     // Through pixel centres, so that the line fills whole pixels at any device pixel ratio.
     const QPointF centre(0.5, 0.5);
     painter.setPen(QPen(ToQColor(line.BorderColor), 1));

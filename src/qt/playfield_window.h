@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QPainter>
 #include <QWidget>
 #include <unordered_map>
 #include <vector>
@@ -7,6 +8,7 @@
 #include "app/field_changes.h"
 #include "playfield/form1.h"
 #include "qt/label_widget.h"
+#include "qt/pixel_region.h"
 
 namespace qt {
 
@@ -34,10 +36,19 @@ class PlayfieldWindow : public QWidget {
   void closeEvent(QCloseEvent* event) override;
 
  private:
+  // The field's background, pictures and line within an area of the window.
+  void PaintField(QPainter& painter, const QRect& area);
   const QImage& ImageOf(const forms::Bitmap& picture);
 
   playfield::Form1& form_;
   app::FieldChanges changes_;
+  std::vector<QRect> changed_;  // kept from tick to tick, as are the two below
+  PixelRegion region_;
+  struct Placed {
+    QRect place;
+    const QImage* image;
+  };
+  std::vector<Placed> pictures_;  // what a paint draws, in drawing order
   std::unordered_map<const forms::Label*, LabelWidget*> labels_;
   std::unordered_map<const forms::Bitmap*, QImage> images_;
 };

@@ -1,5 +1,6 @@
 #include "qt/qt_conversions.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "forms/twips.h"
@@ -30,9 +31,13 @@ QFont ToQFont(const forms::Font& font) {
   return qfont;
 }
 
-// Premultiplied, the format the painter draws from without converting the picture each time.
+// The formats the painter draws from without converting the picture each time; an opaque picture
+// is copied row by row, not blended pixel by pixel.
 QImage ToQImage(const forms::Bitmap& bitmap) {
-  QImage image(bitmap.Width, bitmap.Height, QImage::Format_ARGB32_Premultiplied);
+  const bool opaque = std::all_of(bitmap.Pixels.begin(), bitmap.Pixels.end(),
+                                  [](std::uint32_t pixel) { return qAlpha(pixel) == 0xFF; });
+  QImage image(bitmap.Width, bitmap.Height,
+               opaque ? QImage::Format_RGB32 : QImage::Format_ARGB32_Premultiplied);
   for (int y = 0; y < bitmap.Height; ++y) {
     for (int x = 0; x < bitmap.Width; ++x) {
       image.setPixel(x, y, qPremultiply(bitmap.At(x, y)));
