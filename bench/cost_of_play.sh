@@ -2,10 +2,10 @@
 # What playing costs the machine: the CPU time of the program and of the X server together
 # while the game is played (the cannon moving and firing), beside a bare Qt window of the same
 # size that repaints its whole area on the game's tick period and is sent the same keys (so
-# that the X server's work on them counts on both sides). They take turns, three rounds,
-# and the medians are compared; then the game's cost while paused by its About window. With the
-# Windows build present, Vexal.exe under Wine takes its turns too (its CPU, the X server's and
-# the Wine server's).
+# that the X server's work on them counts on both sides). They take turns, three rounds after
+# a first turn of each that is not counted, and the medians are compared; then the game's cost
+# while paused by its About window. With the Windows build present, Vexal.exe under Wine takes
+# its turns too (its CPU, the X server's and the Wine server's).
 # Usage: bench/cost_of_play.sh [SECONDS] [ROUNDS]   (release builds in build/bench*)
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -28,8 +28,9 @@ start_window_manager
 xserver=${session_pids[0]}
 
 # Nanoseconds on a CPU, of every thread of the processes: exact, where the tick counts of
-# /proc/PID/stat are samples too coarse for a program that runs 2 % of the time.
-cpu_ns() { for pid in "$@"; do cat /proc/"$pid"/task/*/schedstat; done | awk '{t += $1} END {printf "%d", t}'; }
+# /proc/PID/stat are samples too coarse for a program that runs 2 % of the time. Printed with
+# %.0f, as mawk's %d stops at 2^31 ns: 2.1 s, which the X server passes within a few turns.
+cpu_ns() { for pid in "$@"; do cat /proc/"$pid"/task/*/schedstat; done | awk '{t += $1} END {printf "%.0f", t}'; }
 # CPU seconds of the program, the X server (and the Wine server) over the given seconds, after
 # the window has settled; then the program's resident KiB. With "play", keys move the cannon
 # and fire (a bare window ignores them); with "paused", the About window is open.
@@ -54,8 +55,12 @@ measure() {
   used=$(( $(cpu_ns "${watched[@]}") - before ))
   rss=$(awk '/^VmRSS:/ {print $2}' "/proc/$app/status")
   kill "$app"
-  # A Wine program lingers after its window has gone: the prefix's server ends it for good.
-  [[ $program == *.exe ]] && /usr/lib/wine/wineserver -k
+  # A Wine program lingers after its window has gone: the prefix's server ends it for good, and
+  # is itself gone before the next turn, which would otherwise start under a dying server.
+  if [[ $program == *.exe ]]; then
+    /usr/lib/wine/wineserver -k
+    /usr/lib/wine/wineserver -w
+  fi
   wait_until_gone "$title"
   echo "$(awk -v t="$used" 'BEGIN {printf "%.3f", t / 1e9}') $rss"
 }
@@ -79,9 +84,19 @@ turns() {
     done
   done
 }
+# A first turn of each, not counted: the first program in a new X server pays for the server's
+# own first drawing.
+warm_up() {
+  rounds=1 seconds=3 turns "$@" >/dev/null
+  for who in "$@"; do cpu[$who]="" rss[$who]=""; done
+}
+warm_up game bare
 turns game bare
 read -r paused _ < <(measure Game "$build/src/qt/vexal" paused 10)
-[ -z "$exe" ] || turns wine
+if [ -n "$exe" ]; then
+  warm_up wine
+  turns wine
+fi
 
 for who in "${!cpu[@]}"; do
   declare "cpu_$who=$(echo "${cpu[$who]}" | tr ' ' '\n' | grep . | median)"
