@@ -35,8 +35,7 @@ LabelWidget::LabelWidget(forms::Label& model, QWidget* parent) : QLabel(parent),
   setTextFormat(Qt::PlainText);
   setWordWrap(!model.AutoSize);  // a fixed-size label wraps its text within its width
 
-  model_.SetTextMeasure([font = this->font()](const forms::Label& label) {
-    const QFontMetrics metrics(font);
+  model_.SetTextMeasure([metrics = QFontMetrics(font())](const forms::Label& label) {
     const auto text = QString::fromStdString(label.Caption());
     return forms::TextExtent{
         .Width = static_cast<float>(metrics.horizontalAdvance(text) * forms::kTwipsPerPixel),
