@@ -70,10 +70,13 @@ click_in() {
   xdotool mousemove $((${place% *} + $2)) $((${place#* } + $3)) sleep 0.03 click --delay 0 1
 }
 # Clicks the About caption of the game window $game and sets $about to the About window. A click
-# that comes while Wine still takes a closed window away may be lost: it is repeated.
+# that comes while Wine still takes a closed window away may be lost: it is repeated. The place
+# follows the window's scale (its client area is 208 x 400 at 96 dots per inch).
 open_about() {
+  local size
+  size=$(client_size "$game")
   for _ in 1 2 3; do
-    click_in "$game" 104 384
+    click_in "$game" $((104 * ${size%x*} / 208)) $((384 * ${size#*x} / 400))
     about=$(tries=25 poll shown "About vexal") && return 0
   done
   fail "no About window"
