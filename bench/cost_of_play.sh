@@ -19,7 +19,7 @@ if command -v x86_64-w64-mingw32-g++-posix >/dev/null && [ -x /usr/lib/wine/wine
   cmake -S . -B build/bench-windows -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-x86_64.cmake \
     -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF >/dev/null
   cmake --build build/bench-windows --parallel 2 --target vexal >/dev/null
-  exe=$PWD/build/bench-windows/src/win32/Vexal.exe
+  exe=$PWD/build/bench-windows/bin/Vexal.exe
   export WINEPREFIX=$PWD/build/bench-windows/wine-prefix WINEDEBUG=-all
 fi
 source tests/e2e/x_session.sh
@@ -74,8 +74,8 @@ turns() {
   for round in $(seq "$rounds"); do
     for who in "$@"; do
       case $who in
-        game) read -r c r < <(measure Game "$build/src/qt/vexal" play "$seconds") ;;
-        bare) read -r c r < <(measure Bare "$build/bench/vexal_bare_window" play "$seconds") ;;
+        game) read -r c r < <(measure Game "$build/bin/vexal" play "$seconds") ;;
+        bare) read -r c r < <(measure Bare "$build/bin/vexal_bare_window" play "$seconds") ;;
         wine) read -r c r < <(measure Game "$exe" play "$seconds") ;;
       esac
       echo "round $round, $who: $c s CPU, $r KiB resident"
@@ -92,7 +92,7 @@ warm_up() {
 }
 warm_up game bare
 turns game bare
-read -r paused _ < <(measure Game "$build/src/qt/vexal" paused 10)
+read -r paused _ < <(measure Game "$build/bin/vexal" paused 10)
 if [ -n "$exe" ]; then
   warm_up wine
   turns wine

@@ -1,13 +1,15 @@
 #!/usr/bin/env bash
 # Installs the Debian packages that vexal needs and the machine lacks; does nothing when all
-# are there. Usage: install-deps.sh play|test|package|windows
+# are there. Usage: install-deps.sh play|test|package|windows|session
 set -euo pipefail
 
 play_packages=(g++ cmake make qt6-base-dev libgl-dev fonts-liberation)
 package_packages=(dpkg-dev file lintian unzip)
 windows_packages=(cmake make g++ g++-mingw-w64-x86-64-posix)
-test_packages=(googletest libgtest-dev qt6-base-private-dev libbenchmark-dev clang-format
-  xvfb xauth xdotool x11-utils wmctrl openbox metacity xfwm4 imagemagick
+# A private X server with a window manager, and the tools that find, close and picture windows.
+session_packages=(xvfb xauth xdotool x11-utils wmctrl openbox imagemagick)
+test_packages=("${session_packages[@]}" googletest libgtest-dev qt6-base-private-dev
+  libbenchmark-dev clang-format metacity xfwm4
   at-spi2-core dbus-x11 python3-pyatspi python3-pil
   desktop-file-utils appstream groff-base strace
   g++-mingw-w64-x86-64-posix wine64)
@@ -17,7 +19,8 @@ case "${1:-}" in
   test) wanted=("${play_packages[@]}" "${test_packages[@]}") ;;
   package) wanted=("${play_packages[@]}" "${package_packages[@]}") ;;
   windows) wanted=("${windows_packages[@]}") ;;
-  *) echo "usage: $0 play|test|package|windows" >&2; exit 2 ;;
+  session) wanted=("${session_packages[@]}") ;;
+  *) echo "usage: $0 play|test|package|windows|session" >&2; exit 2 ;;
 esac
 
 missing=()

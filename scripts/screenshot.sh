@@ -1,10 +1,14 @@
 #!/usr/bin/env bash
-# Starts the real program in a private X server, waits for its window, lets the targets glide
-# for a moment and saves a picture of the window. Usage: screenshot.sh PROGRAM [OUTPUT.png]
+# Starts the game of the release build (the play command's) in a private X server, waits for its
+# window, lets the targets glide for a moment and saves a picture of the window.
+# Usage: screenshot.sh [OUTPUT.png]
 set -euo pipefail
-program=$1
-output=${2:-docs/screenshot.png}
-source "$(dirname "$0")/../tests/e2e/x_session.sh"
+cd "$(dirname "$0")/.."
+output=${1:-docs/screenshot.png}
+program=build/release/bin/vexal
+[ -x "$program" ] || { echo "no $program: run scripts/play.sh first" >&2; exit 1; }
+scripts/install-deps.sh session
+source tests/e2e/x_session.sh
 
 start_x
 "$program" &
