@@ -22,7 +22,6 @@ inline constexpr RegistryKey kHkeyLocalMachine = static_cast<RegistryKey>(0x8000
 inline constexpr std::int32_t kKeyRead = 0x20019;  // query value, enumerate, notify, read control
 
 inline constexpr std::int32_t kRegSz = 1;
-inline constexpr std::int32_t kRegExpandSz = 2;
 inline constexpr std::int32_t kRegDword = 4;
 
 // The host registry, read with its own status codes and raw bytes.

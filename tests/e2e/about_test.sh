@@ -26,8 +26,15 @@ stacked() { xprop -root _NET_CLIENT_LIST_STACKING | tr -d , | awk -v g="$(hex "$
 
 open_about_aside
 [ "$(client_size "$about")" = 351x150 ] || fail "About client area is $(client_size "$about")"
+# A second click on "About", with the game in front, brings the one About window to the front.
+# Under Wine the window manager keeps the stacking: a program's own activation does not reach
+# it, and the click is given time instead.
+click_in "$game" 104 100
+poll eval '[ "$(stacked)" = "About Game " ]' || fail "a click did not raise the game: $(stacked)"
 click_in "$game" 104 384
-sleep 0.3
+if [[ $program == *.exe ]]; then sleep 0.3; else
+  poll eval '[ "$(stacked)" = "Game About " ]' || fail "About was not brought to the front: $(stacked)"
+fi
 [ "$(xdotool search --onlyvisible --name '^About vexal$' | wc -l)" = 1 ] || fail "two About windows"
 asks=$(xprop -id "$about" WM_TRANSIENT_FOR _NET_WM_WINDOW_TYPE)
 [[ $asks != *"WM_TRANSIENT_FOR(WINDOW)"* && $asks == *"= _NET_WM_WINDOW_TYPE_NORMAL" ]] ||

@@ -3,15 +3,30 @@
 set -euo pipefail
 session_dir=$(mktemp -d)
 session_pids=()
-end_session() {
-  kill "${session_pids[@]}" 2>/dev/null || true
-  wait 2>/dev/null || true
-  rm -rf "$session_dir"
-}
-trap end_session EXIT
+app=""
 fail() { echo "FAIL: $*" >&2 && exit 1; }
 # Runs a command every 20 ms until it succeeds, for up to 20 seconds (or $tries times).
 poll() { for _ in $(seq "${tries:-1000}"); do "$@" && return 0 || sleep 0.02; done; return 1; }
+# Whether any process of the session, the program under test included, is still running.
+session_alive() {
+  local pid
+  for pid in "${session_pids[@]}" $app; do kill -0 "$pid" 2>/dev/null && return 0; done
+  return 1
+}
+# The session ends with the test; a process that does not end within five seconds of being
+# asked to is killed, and fails the test.
+end_session() {
+  local status=$?
+  kill "${session_pids[@]}" $app 2>/dev/null || true
+  if ! tries=250 poll eval '! session_alive'; then
+    kill -KILL "${session_pids[@]}" $app 2>/dev/null || true
+    echo "FAIL: a process outlived its session" >&2
+    status=1
+  fi
+  rm -rf "$session_dir"
+  exit "$status"
+}
+trap end_session EXIT
 
 # Xvfb picks a free display itself and tells which.
 start_x() {
@@ -83,18 +98,39 @@ open_about() {
 }
 # The colour name of a pixel of a window's client area, as ImageMagick names it.
 pixel_colour() { import -window "$1" -crop "1x1+$2+$3" -depth 8 txt:- | sed -n '2s/.* \([a-z]*\)$/\1/p'; }
-# The x of the first lit pixel on the cannon's bottom row, pixel row 335 of the game window.
+# Where the cannon stands, in twips: where it starts, then where the keys sent by press_keys
+# (with $delay ms between them) put it. A "4" or "6" moves it 100 twips, unless that brings it
+# to a limit (0 or 2590).
+cannon=1080
+press_keys() {
+  xdotool key --delay "${delay:-50}" "$@"
+  local key
+  for key; do
+    if [ "$key" = 4 ] && ((cannon - 100 > 0)); then cannon=$((cannon - 100)); fi
+    if [ "$key" = 6 ] && ((cannon + 100 < 2590)); then cannon=$((cannon + 100)); fi
+  done
+}
+# The x of the first lit pixel on the cannon's bottom row, in the game window's pixels at 96
+# dots per inch: pixel row 335 at that scale.
 cannon_left_edge() {
-  import -window "$1" png:- | /usr/bin/python3 -c 'import io, sys; from PIL import Image
+  import -window "$game" png:- | /usr/bin/python3 -c 'import io, sys; from PIL import Image
 shot = Image.open(io.BytesIO(sys.stdin.buffer.read())).convert("RGB")
-print(next(x for x in range(shot.width) if shot.getpixel((x, 335)) != (0, 0, 0)))'
+scale = shot.width // 208
+print(next(x for x in range(shot.width) if shot.getpixel((x, 335 * scale)) != (0, 0, 0)) // scale)'
+}
+# Waits until the game window shows the cannon where the keys put it (its twips to the pixel).
+expect_cannon() {
+  cannon_shown() { local edge; edge=$(cannon_left_edge); ((edge == cannon / 15 || edge == cannon / 15 + 1)); }
+  tries=100 poll cannon_shown || fail "the cannon's edge is on $(cannon_left_edge), not at $cannon twips"
 }
 # With the game paused by its About window, the cannon moved and a shot fired, the game window
 # must show what it shows once drawn whole again: a repaint that missed a place leaves a trail.
 # Qt draws a window whole when it is resized; under Wine the test has Windows repaint it.
 expect_drawn_whole() {
-  xdotool windowmove --sync "$about" 700 0 windowactivate --sync "$game" key --delay 50 4 4 6 space
-  sleep 0.5
+  xdotool windowmove --sync "$about" 700 0 windowactivate --sync "$game"
+  # Away from the limits, so that the keys move the cannon whatever its place.
+  if ((cannon < 1300)); then press_keys 6 6 4 space; else press_keys 4 4 6 space; fi
+  expect_cannon
   import -window "$game" "$session_dir/before.png"
   if [[ $program == *.exe ]]; then
     WINEDEBUG=-all "$wine" "$VEXAL_READ_LABEL" --repaint Game || fail "no window to repaint"

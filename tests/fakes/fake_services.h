@@ -64,21 +64,27 @@ struct Registry : about::Registry {
   }
 };
 
-// Program start, file test and message box, remembering what they were asked.
+// Program start, file test and message box, remembering what they were asked: the programs
+// started and the prompts shown, and the window style or buttons of each, in order.
 struct Host : ProgramStarter, FileSystem, MessageBoxService {
   std::vector<std::string> started, shown;
+  std::vector<int> styles;
   std::set<std::string> files;
-  bool startFails = false;
-  void Shell(const std::string& path, int) override {
-    if (startFails || path.empty()) {
+  std::set<std::string> failing;  // programs that are there but do not start
+  void Shell(const std::string& path, int windowStyle) override {
+    if (failing.contains(path) || path.empty()) {
       throw forms::RuntimeError(53, "File not found");
     }
     started.push_back(path);
+    styles.push_back(windowStyle);
   }
   std::string Dir(const std::string& path) override {
     return files.contains(path) ? path.substr(path.find_last_of('\\') + 1) : "";
   }
-  void MsgBox(const std::string& prompt, int) override { shown.push_back(prompt); }
+  void MsgBox(const std::string& prompt, int buttons) override {
+    shown.push_back(prompt);
+    styles.push_back(buttons);
+  }
 };
 
 struct Services {

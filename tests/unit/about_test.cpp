@@ -21,6 +21,9 @@ const std::string kTool = "C:\\Program Files\\Info\\msinfo32.exe";
 const std::string kFolder = "C:\\Tools";
 const std::string kInFolder = kFolder + "\\MSINFO32.EXE";
 const std::string k1023(1023, 'a');
+constexpr int kNormalFocus = 1;  // the tool's window, shown and active
+constexpr int kOkOnly = 0;
+constexpr std::int32_t kRegExpandSz = 2;  // a text with variables to expand: not a path
 
 TEST(StartSysInfoTest, WhatIsStartedForWhatTheRegistryHolds) {
   struct Case {
@@ -50,7 +53,7 @@ TEST(StartSysInfoTest, WhatIsStartedForWhatTheRegistryHolds) {
        false,
        "&h000105",
        1},
-      {"a start that fails", Text(kTool), {}, false, true, "", 1}};
+      {"a start that fails", Text(kTool), Text(kFolder), true, true, "", 1}};
   for (const Case& test : cases) {
     fakes::Services fake;
     if (test.primary) {
@@ -62,13 +65,17 @@ TEST(StartSysInfoTest, WhatIsStartedForWhatTheRegistryHolds) {
     if (test.toolInFolder) {
       fake.recorded.files = {kInFolder};
     }
-    fake.recorded.startFails = test.startFails;
+    if (test.startFails) {
+      fake.recorded.failing = {kTool};
+    }
     StartSysInfo(fake.host);
 
     std::vector<std::string> seen = fake.recorded.started;
     seen.insert(seen.end(), fake.recorded.shown.begin(), fake.recorded.shown.end());
     EXPECT_EQ(seen,
               std::vector<std::string>{test.started.empty() ? kSysInfoUnavailable : test.started})
+        << test.name;
+    EXPECT_EQ(fake.recorded.styles, std::vector<int>{test.started.empty() ? kOkOnly : kNormalFocus})
         << test.name;
     EXPECT_EQ(fake.registry.opened.size(), test.keysOpened) << test.name;
     EXPECT_TRUE(fake.registry.open.empty()) << test.name << ": every opened key is closed";

@@ -4,43 +4,51 @@
 
 #include <functional>
 #include <set>
+#include <tuple>
 #include <utility>
 
 namespace app {
 namespace {
 
-using Places = std::set<std::pair<float, float>>;  // Left and Top of each area to repaint
+using Area = std::tuple<float, float, float, float>;  // Left, Top, Width, Height in twips
+using Areas = std::set<Area>;
 
-Places PlacesOf(const std::vector<forms::Control>& areas) {
-  Places places;
-  for (const forms::Control& area : areas) {
-    places.emplace(area.Left, area.Top);
+Areas AreasOf(const std::vector<forms::Control>& controls) {
+  Areas areas;
+  for (const forms::Control& area : controls) {
+    areas.emplace(area.Left, area.Top, area.Width, area.Height);
   }
-  return places;
+  return areas;
 }
 
-// After a first showing, a change names the places that show something else: old and new.
-TEST(FieldChangesTest, NamesTheOldAndTheNewPlaceOfWhatChanged) {
+// After a first showing, a change names the areas that show something else: old and new. A
+// target's picture is 18 x 20 pixels, the shot's 2 x 3; the line is one pixel wide.
+TEST(FieldChangesTest, NamesTheOldAndTheNewAreaOfWhatChanged) {
   using Form = playfield::Form1;
   const std::vector<
-      std::tuple<const char*, std::function<void(Form&)>, std::function<Places(Form&)>>>
+      std::tuple<const char*, std::function<void(Form&)>, std::function<Areas(Form&)>>>
       cases = {
-          {"nothing", [](Form&) {}, [](Form&) { return Places{}; }},
+          {"nothing", [](Form&) {}, [](Form&) { return Areas{}; }},
           {"a target moves", [](Form& f) { f.c(1).Left += 100; },
            [](Form& f) {
-             return Places{{f.c(1).Left, f.c(1).Top}, {f.c(1).Left + 100, f.c(1).Top}};
+             return Areas{{f.c(1).Left, f.c(1).Top, 270, 300},
+                          {f.c(1).Left + 100, f.c(1).Top, 270, 300}};
            }},
           {"a target is hit", [](Form& f) { f.b(2).Visible = false; },
            [](Form& f) {
-             return Places{{f.b(2).Left, f.b(2).Top}};
+             return Areas{{f.b(2).Left, f.b(2).Top, 270, 300}};
            }},
           {"the shot is fired", [](Form& f) { f.f.Visible = true; },
            [](Form&) {
-             return Places{{0, 4440}};
+             return Areas{{0, 4440, 30, 45}};
            }},
-          {"the line moves", [](Form& f) { f.Line1.Y1 = f.Line1.Y2 = 5055; },
+          {"the line turns end for end and slopes",
+           [](Form& f) {
+             std::swap(f.Line1.X1, f.Line1.X2);
+             f.Line1.Y1 = 5100;
+           },
            [](Form&) {
-             return Places{{-120, 5040}, {-120, 5055}};
+             return Areas{{-120, 5040, 3255, 15}, {-120, 5040, 3255, 75}};
            }},
       };
   for (const auto& [name, change, expected] : cases) {
@@ -48,9 +56,9 @@ TEST(FieldChangesTest, NamesTheOldAndTheNewPlaceOfWhatChanged) {
     playfield::Form_Load(form);
     FieldChanges changes;
     EXPECT_EQ(changes.Since(form).size(), 8u) << "first: six targets, the cannon, the line";
-    const Places places = expected(form);
+    const Areas areas = expected(form);
     change(form);
-    EXPECT_EQ(PlacesOf(changes.Since(form)), places) << name;
+    EXPECT_EQ(AreasOf(changes.Since(form)), areas) << name;
     EXPECT_TRUE(changes.Since(form).empty()) << name << ": shown already";
   }
 }

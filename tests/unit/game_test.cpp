@@ -40,6 +40,21 @@ struct Game {
     static_cast<forms::Control&>(form.f) = {.Left = left, .Top = top, .Visible = true};
   }
   const std::string& Wins() const { return form.l.Caption(); }
+  // The six targets' tops, the ovals first, and what they are when each row is level.
+  std::vector<float> Tops() const {
+    std::vector<float> tops;
+    for (const auto* row : {&form.c, &form.b}) {
+      for (int i = 0; i < 3; ++i) {
+        tops.push_back((*row)(i).Top);
+      }
+    }
+    return tops;
+  }
+  static std::vector<float> Rows(float oval, float square) {
+    return {oval, oval, oval, square, square, square};
+  }
+  // A hit target travels on hidden, at its row's height all the same.
+  void HideAPair() { form.c(1).Visible = form.b(1).Visible = false; }
 
   playfield::Form1 form;
 };
@@ -106,6 +121,8 @@ TEST(TickTest, AWinThatLevelsUpLiftsTheRowsBeforeTheNextTest) {
   game.Tick();
   EXPECT_EQ(game.Wins() + "/" + game.form.aa.Caption(), "15/1");
   EXPECT_TRUE(game.form.b(0).Visible) << "missed at its new top";
+  EXPECT_EQ(game.Tops(), (std::vector<float>{2900, 3380, 3380, 2900, 2900, 2900}))
+      << "the hidden targets rise with their rows";
 }
 
 // Wins reached one by one: the rows' tops and the level after each.
@@ -115,28 +132,34 @@ TEST(LevelTest, RowHeightsAndLevelsAsTheWinsGrow) {
       {30, 3280, 2800, "2"},  {450, 480, 0, "30"},   {451, 1200, 1000, "30"},
       {465, 1100, 900, "31"}, {600, 200, 0, "40"},   {601, 1200, 1000, "40"}};
   Game game;
-  for (int wins = 0; const auto& test : cases) {
-    for (; wins < std::get<0>(test); ++wins) {
+  game.HideAPair();
+  for (int wins = 0; const auto& [target, ovalTop, squareTop, level] : cases) {
+    for (; wins < target; ++wins) {
       forms::AddOne(game.form.l);
     }
-    EXPECT_EQ(std::tuple(wins, game.form.c(0).Top, game.form.b(2).Top, game.form.aa.Caption()),
-              test);
+    EXPECT_EQ(game.Tops(), Game::Rows(ovalTop, squareTop)) << "after " << wins << " wins";
+    EXPECT_EQ(game.form.aa.Caption(), level) << "after " << wins << " wins";
   }
 }
 
-// A wins caption set with the square row at the given top: the rows' tops, the level and the
-// run-time error after it.
+// A wins caption set with the square row at the given top, and every other case with a pair
+// hidden: the rows' tops, the level and the run-time error after it.
 TEST(LevelTest, TheResetComesBeforeTheLevelTestAndACaptionMustBeANumber) {
   const std::vector<std::tuple<std::string, float, float, float, std::string, int>> cases = {
       {"15", 0, 1100, 900, "1", 0},    {"0", 0, 1200, 1000, "0", 0},
       {"0", 100, 3480, 100, "0", 0},   {"7", -100, 1200, 1000, "0", 0},
       {"7x", 100, 3480, 100, "0", 13}, {"15x", 100, 3480, 100, "0", 13},
       {"+15", 100, 3380, 0, "1", 0}};
+  bool hidden = false;
   for (const auto& [wins, squareTop, ovalAfter, squareAfter, level, error] : cases) {
     Game game;
     game.form.l.SetCaption("1");  // so that "0" is a change
     for (int i = 0; i < 3; ++i) {
       game.form.b(i).Top = squareTop;
+    }
+    hidden = !hidden;
+    if (hidden) {
+      game.HideAPair();
     }
     int raised = 0;
     try {
@@ -144,8 +167,8 @@ TEST(LevelTest, TheResetComesBeforeTheLevelTestAndACaptionMustBeANumber) {
     } catch (const forms::RuntimeError& runtimeError) {
       raised = runtimeError.Number();
     }
-    EXPECT_EQ(std::tuple(raised, game.form.c(0).Top, game.form.b(2).Top, game.form.aa.Caption()),
-              std::tuple(error, ovalAfter, squareAfter, level))
+    EXPECT_EQ(std::tuple(raised, game.Tops(), game.form.aa.Caption()),
+              std::tuple(error, Game::Rows(ovalAfter, squareAfter), level))
         << wins << " at " << squareTop;
   }
 }
