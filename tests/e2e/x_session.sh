@@ -7,22 +7,14 @@ app=""
 fail() { echo "FAIL: $*" >&2 && exit 1; }
 # Runs a command every 20 ms until it succeeds, for up to 20 seconds (or $tries times).
 poll() { for _ in $(seq "${tries:-1000}"); do "$@" && return 0 || sleep 0.02; done; return 1; }
-# Whether any process of the session, the program under test included, is still running.
-session_alive() {
-  local pid
-  for pid in "${session_pids[@]}" $app; do kill -0 "$pid" 2>/dev/null && return 0; done
-  return 1
-}
 # The session ends with the test; a process that does not end within five seconds of being
 # asked to is killed, and fails the test.
+session_alive() { for pid in "${session_pids[@]}" $app; do kill -0 "$pid" 2>/dev/null && return; done; false; }
 end_session() {
   local status=$?
   kill "${session_pids[@]}" $app 2>/dev/null || true
-  if ! tries=250 poll eval '! session_alive'; then
-    kill -KILL "${session_pids[@]}" $app 2>/dev/null || true
-    echo "FAIL: a process outlived its session" >&2
-    status=1
-  fi
+  tries=250 poll eval '! session_alive' ||
+    { kill -KILL "${session_pids[@]}" $app; echo "FAIL: a process outlived its session" >&2; status=1; }
   rm -rf "$session_dir"
   exit "$status"
 }

@@ -42,13 +42,8 @@ struct Game {
   const std::string& Wins() const { return form.l.Caption(); }
   // The six targets' tops, the ovals first, and what they are when each row is level.
   std::vector<float> Tops() const {
-    std::vector<float> tops;
-    for (const auto* row : {&form.c, &form.b}) {
-      for (int i = 0; i < 3; ++i) {
-        tops.push_back((*row)(i).Top);
-      }
-    }
-    return tops;
+    const auto& [c, b] = std::tie(form.c, form.b);
+    return {c(0).Top, c(1).Top, c(2).Top, b(0).Top, b(1).Top, b(2).Top};
   }
   static std::vector<float> Rows(float oval, float square) {
     return {oval, oval, oval, square, square, square};
