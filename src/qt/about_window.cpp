@@ -41,6 +41,9 @@ QPushButton* AboutWindow::MakeButton(const forms::CommandButton& button) {
   widget->setGeometry(PixelRect(button));
   widget->setFont(ToQFont(button.Font));
   widget->setAutoDefault(true);  // Enter presses whichever button has the focus
+  // A button pressed by its access key takes the focus, as a click does.
+  connect(widget, &QPushButton::pressed, widget,
+          [widget] { widget->setFocus(Qt::ShortcutFocusReason); });
   return widget;
 }
 

@@ -78,9 +78,10 @@ void PlayfieldWindow::PaintField(QPainter& painter, const QRect& area) {
 }
 
 // The game sees characters, not keys: every character a press types, auto-repeats included.
+// An Alt chord types no character, whatever text the keyboard layout gives it.
 void PlayfieldWindow::keyPressEvent(QKeyEvent* event) {
   const QString text = event->text();
-  if (text.isEmpty()) {
+  if (text.isEmpty() || event->modifiers().testFlag(Qt::AltModifier)) {
     QWidget::keyPressEvent(event);
     return;
   }

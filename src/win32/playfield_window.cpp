@@ -12,12 +12,21 @@ constexpr UINT_PTR kTickTimer = 1;
 PlayfieldWindow::PlayfieldWindow(playfield::Form1& form, app::Events& events)
     : form_(form), events_(events) {
   Create(form, L"VexalGame");
+  // The labels let the mouse through to this window, which makes the About caption's clicks.
   for (forms::Label* label : form.Labels()) {
-    const HWND control = AddLabel(*label, label == &form.Label4 ? SS_NOTIFY : 0);
+    const HWND control = AddLabel(*label);
     if (label == &form.Label4) {
       aboutCaption_ = control;
     }
   }
+}
+
+bool PlayfieldWindow::OnAboutCaption(LPARAM point) const {
+  RECT place{};
+  GetWindowRect(aboutCaption_, &place);
+  MapWindowPoints(nullptr, Handle(), reinterpret_cast<POINT*>(&place), 2);
+  const POINT at{static_cast<short>(LOWORD(point)), static_cast<short>(HIWORD(point))};
+  return IsWindowVisible(aboutCaption_) && PtInRect(&place, at);
 }
 
 void PlayfieldWindow::ShowModel() {
@@ -97,12 +106,25 @@ LRESULT PlayfieldWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         events_.KeyTyped(static_cast<int>(wParam));
       }
       return 0;
-    case WM_COMMAND:
-      if (reinterpret_cast<HWND>(lParam) == aboutCaption_ && HIWORD(wParam) == STN_CLICKED) {
-        events_.AboutClicked();
-        return 0;
+    // A click on the About caption is a press and a release of the left button, both on it.
+    case WM_LBUTTONDOWN:
+      aboutPressed_ = OnAboutCaption(lParam);
+      if (aboutPressed_) {
+        SetCapture(Handle());
       }
-      break;
+      return 0;
+    case WM_LBUTTONUP:
+      if (aboutPressed_) {
+        const bool click = OnAboutCaption(lParam);
+        ReleaseCapture();  // ends the press, through WM_CAPTURECHANGED
+        if (click) {
+          events_.AboutClicked();
+        }
+      }
+      return 0;
+    case WM_CAPTURECHANGED:
+      aboutPressed_ = false;
+      return 0;
     case WM_TIMER:
       if (wParam == kTickTimer) {
         events_.Tick();

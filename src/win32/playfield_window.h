@@ -19,6 +19,7 @@ class PlayfieldWindow : public Window, public app::FormWindow {
 
  private:
   LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+  bool OnAboutCaption(LPARAM point) const;
   void OnDestroyed() override { events_.MainClosed(); }
   void Paint(HDC dc, const RECT& area);
 
@@ -26,6 +27,7 @@ class PlayfieldWindow : public Window, public app::FormWindow {
   app::Events& events_;
   app::FieldChanges changes_;
   HWND aboutCaption_ = nullptr;
+  bool aboutPressed_ = false;  // the left button went down on the About caption
 };
 
 }  // namespace win32

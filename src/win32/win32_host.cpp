@@ -37,12 +37,15 @@ void Win32Host::Quit(int status) {
   PostQuitMessage(status);
 }
 
-// The About window's keys are dialog keys; every other message goes its usual way.
+// The About window's keys are dialog keys; every other message goes its usual way. It takes
+// no typed characters: the dialog manager would press a button for its bare access letter,
+// where only Alt with the letter (a system character) is its access key.
 int Win32Host::Run() {
   MSG message{};
   while (GetMessageW(&message, nullptr, 0, 0) > 0) {
     const HWND window = GetAncestor(message.hwnd, GA_ROOT);
-    if (window != nullptr && AboutWindow::Is(window) && IsDialogMessageW(window, &message)) {
+    if (window != nullptr && AboutWindow::Is(window) &&
+        (message.message == WM_CHAR || IsDialogMessageW(window, &message))) {
       continue;
     }
     TranslateMessage(&message);

@@ -42,8 +42,14 @@ std::wstring Wide(const std::string& text) {
   return wide;
 }
 
+// The menu-text colour (the field's and the About caption's background) is the one Windows
+// has now, so that a high-contrast scheme applies. The other system colours keep the standard
+// scheme: today's themes make caption text black, which would hide the line on the field.
 COLORREF ToColorRef(forms::Colour colour) {
   const forms::Rgb rgb = forms::ToRgb(colour);
+  if (colour == forms::kMenuText) {
+    return GetSysColor(COLOR_MENUTEXT);
+  }
   return RGB(rgb.red, rgb.green, rgb.blue);
 }
 
@@ -89,14 +95,17 @@ void Window::Create(const forms::Form& form, const wchar_t* windowClass) {
     style |= WS_THICKFRAME;
   }
   style |= (form.MinButton ? WS_MINIMIZEBOX : 0) | (form.MaxButton ? WS_MAXIMIZEBOX : 0);
+  // A fixed dialog frame shows no icon in its caption.
+  const DWORD extendedStyle =
+      form.BorderStyle == forms::BorderStyle::FixedDialog ? WS_EX_DLGMODALFRAME : 0;
   // At the form's stored place, which keeps the two windows apart.
   RECT frame = PixelRect({.Left = form.ClientLeft,
                           .Top = form.ClientTop,
                           .Width = form.ClientWidth,
                           .Height = form.ClientHeight});
-  AdjustWindowRectEx(&frame, style, FALSE, 0);
+  AdjustWindowRectEx(&frame, style, FALSE, extendedStyle);
   caption_ = Wide(form.Caption);
-  CreateWindowExW(0, windowClass, caption_.c_str(), style, frame.left, frame.top,
+  CreateWindowExW(extendedStyle, windowClass, caption_.c_str(), style, frame.left, frame.top,
                   frame.right - frame.left, frame.bottom - frame.top, nullptr, nullptr, instance,
                   this);
 }

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # What only the Windows program has, under Wine. It carries its version resource and needs no
 # DLL but those Windows ships. At 192 dots per inch (LogPixels in the registry) its client area
-# is 416 x 800, the cannon is the reviewed picture's in whole 2 x 2 blocks, and partial repaints
+# is 416 x 800, the field has the menu-text colour of the user's scheme (blue here), the cannon
+# is the reviewed picture's in whole 2 x 2 blocks, and partial repaints
 # leave no trail. Once the registry names Wine's system information tool, System Info starts it;
 # when it names "C:\Program Files\x y\tool.exe", which is not there, a "C:\Program.exe" is not
 # started in its place and the message appears. It changes the prefix and puts it back.
@@ -22,10 +23,12 @@ put_back() {
   reg delete "$key" /v PATH || true
   rm -f "$WINEPREFIX/drive_c/Program.exe"
   reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d 96
+  reg add 'HKCU\Control Panel\Colors' /v MenuText /t REG_SZ /d '0 0 0'
 }
 put_back
 trap 'put_back; end_session' EXIT  # a failure leaves the prefix as the other tests need it
 reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d 192
+reg add 'HKCU\Control Panel\Colors' /v MenuText /t REG_SZ /d '0 0 255'
 reg add "$key" /v PATH /t REG_SZ /d 'C:\windows\system32\msinfo32.exe'
 
 start_program "$program"
@@ -40,6 +43,7 @@ sys.exit(shot.tobytes() != golden.tobytes())' "$(dirname "$0")/../widget/golden/
 }
 tries=100 poll cannon_in_blocks ||
   fail "the cannon at 192 dpi is not the picture in 2 x 2 blocks"
+[ "$(pixel_colour "$game" 10 10)" = blue ] || fail "the field is $(pixel_colour "$game" 10 10)"
 
 click_in "$game" 208 768
 about=$(wait_for_window "About vexal")

@@ -69,13 +69,13 @@ wait_for_window() { poll shown "$1" || fail "no window titled '$1'"; }
 wait_until_gone() { poll eval "! shown '$1' >/dev/null" || fail "the window '$1' is still there"; }
 # Waits for a process to end and gives its exit status.
 wait_for_exit() { poll eval "! kill -0 $1 2>/dev/null" || fail "process $1 did not end"; wait "$1"; }
-# The client area's size (WIDTHxHEIGHT), and a click at a point of it.
+# The client area's size (WIDTHxHEIGHT), a point of it on the screen, and a click there.
 client_size() { xwininfo -id "$1" | awk '/Width:/ {w=$2} /Height:/ {h=$2} END {print w "x" h}'; }
-click_in() {
-  local place
-  place=$(xwininfo -id "$1" | awk '/Absolute upper-left X:/ {x=$4} /Absolute upper-left Y:/ {y=$4} END {print x, y}')
-  xdotool mousemove $((${place% *} + $2)) $((${place#* } + $3)) sleep 0.03 click --delay 0 1
+on_screen() {
+  xwininfo -id "$1" | awk -v x="$2" -v y="$3" \
+    '/Absolute upper-left X:/ {ax=$4} /Absolute upper-left Y:/ {ay=$4} END {print ax + x, ay + y}'
 }
+click_in() { xdotool mousemove $(on_screen "$@") sleep 0.03 click --delay 0 1; }
 # Clicks the About caption of the game window $game and sets $about to the About window. A click
 # that comes while Wine still takes a closed window away may be lost: it is repeated. The place
 # follows the window's scale (its client area is 208 x 400 at 96 dots per inch).

@@ -1,4 +1,4 @@
-#include "about/posix_services.h"
+#include "qt/posix_services.h"
 
 #include <gtest/gtest.h>
 

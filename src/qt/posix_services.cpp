@@ -1,4 +1,4 @@
-#include "about/posix_services.h"
+#include "qt/posix_services.h"
 
 #include <fcntl.h>
 #include <sys/stat.h>

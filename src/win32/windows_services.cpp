@@ -1,4 +1,4 @@
-#include "about/windows_services.h"
+#include "win32/windows_services.h"
 
 #include <windows.h>
 
