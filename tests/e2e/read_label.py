@@ -17,10 +17,18 @@ def labels(node):
         yield from labels(child)
 
 
+def labels_of(pid):
+    """The program's labels; none while a window comes or goes under the reading."""
+    try:
+        apps = [app for app in pyatspi.Registry.getDesktop(0) if app and app.get_process_id() == pid]
+        return [sorted(labels(app)) for app in apps]
+    except Exception:
+        return []
+
+
 pid, wanted = int(sys.argv[1]), sys.argv[2:]
 for _ in range(50):
-    for app in filter(lambda app: app and app.get_process_id() == pid, pyatspi.Registry.getDesktop(0)):
-        found = sorted(labels(app))
+    for found in labels_of(pid):
         anchor = next(((y, x) for y, x, text in found if text == wanted[-1]), None)
         if anchor and wanted[0] == "--shows":
             sys.exit(0)

@@ -20,9 +20,10 @@ end_session() {
 }
 trap end_session EXIT
 
-# Xvfb picks a free display itself and tells which.
+# Xvfb picks a free display itself and tells which. It must not reset when its last client
+# leaves: a window manager or program connecting just then would be turned away.
 start_x() {
-  Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$session_dir/display" 2>/dev/null &
+  Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp -noreset 3>"$session_dir/display" 2>/dev/null &
   session_pids+=($!)
   poll test -s "$session_dir/display" || fail "Xvfb did not start"
   export DISPLAY=":$(head -n 1 "$session_dir/display")" XDG_RUNTIME_DIR="$session_dir/runtime"
