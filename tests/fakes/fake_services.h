@@ -28,14 +28,18 @@ inline std::vector<std::uint8_t> Bytes(const std::string& text, bool withZero = 
 
 // Keys by their path below the local-machine root, which grants read rights only, as to most
 // users. Handle i is the i-th key opened; every close is checked. It answers with the registry's
-// own status numbers: 0 success, 2 not found, 5 access denied, 6 invalid handle, 234 more data.
+// own status numbers: 0 success, 2 not found, 5 access denied, 6 invalid handle, 87 invalid
+// parameter, 234 more data.
 struct Registry : about::Registry {
   std::map<std::string, std::map<std::string, RegistryValue>> keys;
   std::vector<std::string> opened;
   std::set<RegistryKey> open;  // handles not yet closed
 
-  RegistryStatus RegOpenKeyExA(RegistryKey root, const std::string& key, std::int32_t,
+  RegistryStatus RegOpenKeyExA(RegistryKey root, const std::string& key, std::int32_t options,
                                std::int32_t access, RegistryKey& handle) override {
+    if (options != 0) {
+      return 87;  // invalid parameter: the options are reserved
+    }
     if (root != kHkeyLocalMachine || !keys.contains(key) || (access & ~kKeyRead) != 0) {
       return keys.contains(key) ? 5 : 2;
     }
