@@ -127,10 +127,10 @@ HFONT Window::MakeFont(const forms::Font& font) const {
                      Wide(font.Name).c_str());
 }
 
-HWND Window::AddLabel(forms::Label& label, DWORD style) {
+HWND Window::AddLabel(forms::Label& label) {
   const HWND control =
-      CreateWindowExW(0, L"STATIC", L"", WS_CHILD | SS_NOPREFIX | AlignmentStyle(label) | style, 0,
-                      0, 0, 0, hwnd_, nullptr, GetModuleHandleW(nullptr), nullptr);
+      CreateWindowExW(0, L"STATIC", L"", WS_CHILD | SS_NOPREFIX | AlignmentStyle(label), 0, 0, 0, 0,
+                      hwnd_, nullptr, GetModuleHandleW(nullptr), nullptr);
   const HFONT font = MakeFont(label.Font);
   SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
   labels_.push_back({.model = &label,

@@ -35,7 +35,7 @@ class Window {
   void Create(const forms::Form& form, const wchar_t* windowClass);
   void SetCaption(const std::string& caption);
   // A static control for the label, placed and shown again by ShowLabels.
-  HWND AddLabel(forms::Label& label, DWORD style = 0);
+  HWND AddLabel(forms::Label& label);
   void ShowLabels();
   void DrawPicture(HDC dc, const forms::Bitmap& picture, const RECT& place, bool smooth) const;
   HFONT MakeFont(const forms::Font& font) const;
