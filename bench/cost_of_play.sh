@@ -5,26 +5,30 @@
 # that the X server's work on them counts on both sides). They take turns, three rounds after
 # a first turn of each that is not counted, and the medians are compared; then the game's cost
 # while paused by its About window. With the Windows build present, Vexal.exe under Wine takes
-# its turns too (its CPU, the X server's and the Wine server's).
-# Usage: bench/cost_of_play.sh [SECONDS] [ROUNDS]   (release builds in build/bench*)
+# its turns too (its CPU, the X server's and the Wine server's). With DESKTOP=sway it all runs
+# in a headless Wayland compositor instead, whose CPU then counts as the X server's does.
+# Usage: [DESKTOP=sway] bench/cost_of_play.sh [SECONDS] [ROUNDS]   (release builds in build/bench*)
 set -euo pipefail
 cd "$(dirname "$0")/.."
 seconds=${1:-20}
 rounds=${2:-3}
 build=build/bench
-cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=Release >/dev/null
-cmake --build "$build" --parallel 2 --target vexal vexal_bare_window >/dev/null
+desktop=${DESKTOP:-openbox}
+# On Wayland the measuring part runs again as an unprivileged user, with the builds made.
+if [ ! -e "$build" ] || [ -w "$build" ]; then
+  cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=Release >/dev/null
+  cmake --build "$build" --parallel 2 --target vexal vexal_bare_window >/dev/null
+fi
 exe=""
-if command -v x86_64-w64-mingw32-g++-posix >/dev/null && [ -x /usr/lib/wine/wine64 ]; then
+if [ "$desktop" != sway ] && command -v x86_64-w64-mingw32-g++-posix >/dev/null && [ -x /usr/lib/wine/wine64 ]; then
   cmake -S . -B build/bench-windows -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-x86_64.cmake \
     -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF >/dev/null
   cmake --build build/bench-windows --parallel 2 --target vexal >/dev/null
   exe=$PWD/build/bench-windows/bin/Vexal.exe
   export WINEPREFIX=$PWD/build/bench-windows/wine-prefix WINEDEBUG=-all
 fi
-source tests/e2e/x_session.sh
-start_x
-start_window_manager
+source tests/e2e/player.sh
+start_desktop "$desktop"
 xserver=${session_pids[0]}
 
 # Nanoseconds on a CPU, of every thread of the processes: exact, where the tick counts of
@@ -39,7 +43,8 @@ measure() {
   program=$2  # as the session's helpers know it
   start_program "$program" </dev/null
   game=$(wait_for_window "$title")
-  xdotool windowmove --sync "$game" 0 0 windowactivate --sync "$game"
+  move_window "$game" 0 0
+  activate "$game"
   [ "$mode" = paused ] && open_about
   sleep 1
   local watched=("$app" "$xserver")
@@ -47,7 +52,7 @@ measure() {
   local before
   before=$(cpu_ns "${watched[@]}")
   if [ "$mode" = play ]; then
-    xdotool key --delay 250 $(printf '4 space 6 space %.0s' $(seq "$duration"))
+    delay=250 send_keys $(printf '4 space 6 space %.0s' $(seq "$duration"))
   else
     sleep "$duration"
   fi
@@ -102,7 +107,7 @@ for who in "${!cpu[@]}"; do
   declare "cpu_$who=$(echo "${cpu[$who]}" | tr ' ' '\n' | grep . | median)"
   declare "rss_$who=$(echo "${rss[$who]}" | tr ' ' '\n' | grep . | median)"
 done
-echo "medians over $rounds rounds of $seconds s, program and X server together:"
+echo "medians over $rounds rounds of $seconds s, program and display server ($desktop) together:"
 echo "  game: $cpu_game s CPU, $rss_game KiB resident"
 echo "  bare: $cpu_bare s CPU, $rss_bare KiB resident"
 awk -v gc="$cpu_game" -v bc="$cpu_bare" -v gr="$rss_game" -v br="$rss_bare" \

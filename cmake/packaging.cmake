@@ -11,7 +11,7 @@ if(WIN32)
 endif()
 
 # A Debian package of the installed files. Its library dependencies are read off the program
-# by dpkg-shlibdeps; the font is the one package it needs that it does not link.
+# by dpkg-shlibdeps; the font and Qt's Wayland plugin are the packages it needs but does not link.
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY ${PROJECT_DESCRIPTION})
 set(CPACK_PACKAGE_DESCRIPTION "A small single-player arcade shooting game. On a black field two rows
@@ -25,5 +25,5 @@ set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_MAINTAINER ${VEXAL_MAINTAINER})
 set(CPACK_DEBIAN_PACKAGE_SECTION games)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation")
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation, qt6-wayland")
 include(CPack)

@@ -3,13 +3,14 @@
 # are there. Usage: install-deps.sh play|test|package|windows|session
 set -euo pipefail
 
-play_packages=(g++ cmake make qt6-base-dev libgl-dev fonts-liberation)
+# Qt's Wayland plugin, so that the game runs natively on a Wayland session.
+play_packages=(g++ cmake make qt6-base-dev qt6-wayland libgl-dev fonts-liberation)
 package_packages=(dpkg-dev file lintian unzip)
 windows_packages=(cmake make g++ g++-mingw-w64-x86-64-posix)
 # A private X server with a window manager, and the tools that find, close and picture windows.
 session_packages=(xvfb xauth xdotool x11-utils wmctrl openbox imagemagick)
 test_packages=("${session_packages[@]}" googletest libgtest-dev qt6-base-private-dev
-  libbenchmark-dev clang-format metacity xfwm4
+  libbenchmark-dev clang-format metacity xfwm4 sway wayvnc grim
   at-spi2-core dbus-x11 python3-pyatspi python3-pil
   desktop-file-utils appstream groff-base strace
   g++-mingw-w64-x86-64-posix wine64)

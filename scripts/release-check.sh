@@ -18,15 +18,20 @@ dpkg -i "$package" || apt-get install -f -y --no-install-recommends
 files=$(dpkg -L vexal | while read -r path; do [ -f "$path" ] && echo "$path"; done)
 [ -n "$files" ] || { echo "FAIL: the package installed no files" >&2; exit 1; }
 
-source tests/e2e/x_session.sh
-start_x
+scripts/install-deps.sh session
+source scripts/desktop/session.sh
+start_desktop
 desktop=$(echo "$files" | grep '\.desktop$')
 command=$(sed -n 's/^Exec=//p' "$desktop")
 $command &
 app=$!
 session_pids+=("$app")
-wait_for_window Game >/dev/null
+window=$(wait_for_window Game)
 echo "the menu entry's command '$command' shows the Game window"
+class=$(sed -n 's/^StartupWMClass=//p' "$desktop")
+[ "$(identity "$window")" = "$class" ] ||
+  { echo "FAIL: the window is $(identity "$window"), not the entry's $class" >&2; exit 1; }
+echo "its window's class names the menu entry: $class"
 kill "$app"
 
 apt-get purge -y vexal >/dev/null

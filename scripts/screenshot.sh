@@ -8,9 +8,8 @@ output=${1:-docs/screenshot.png}
 program=build/release/bin/vexal
 [ -x "$program" ] || { echo "no $program: run scripts/play.sh first" >&2; exit 1; }
 scripts/install-deps.sh session
-source tests/e2e/x_session.sh
-
-start_x
+source scripts/desktop/session.sh
+start_desktop
 "$program" &
 session_pids+=($!)
 window=$(wait_for_window Game)

@@ -1,5 +1,6 @@
 #include <QApplication>
 #include <cstdlib>
+#include <string>
 
 #include "about/host_services.h"
 #include "app/game.h"
@@ -8,17 +9,24 @@
 #include "qt/qt_message_box.h"
 #include "qt/toolkit_environment.h"
 
-// The game takes no command line: the toolkit is given the program's name alone, so that none of
-// its own options (a title, a geometry, a style sheet to read) reach it. The desktop's settings
-// still reach it through the environment.
+// The game takes no command line: the toolkit is given the program's name and our own options
+// alone, so that none of its own options (a title, a geometry, a style sheet to read) reach it
+// from the user. The desktop's settings still reach it through the environment.
 int main(int argc, char** argv) {
   qt::UseOnlyTheDesktopsSessionBus();
   qt::ChooseCheapFrames();
   char programName[] = "vexal";
-  int toolkitArgc = 1;
-  char* toolkitArgv[] = {argc > 0 && argv[0] != nullptr ? argv[0] : programName, nullptr};
+  // The desktop ties a window to its menu entry by the entry's name: on X11 through the instance
+  // name of the window's class, which this option sets, and on Wayland through the application
+  // id, which is the desktop file's name.
+  char nameOption[] = "-name";
+  std::string appId(forms::App::Id);
+  int toolkitArgc = 3;
+  char* toolkitArgv[] = {argc > 0 && argv[0] != nullptr ? argv[0] : programName, nameOption,
+                         appId.data(), nullptr};
   QApplication application(toolkitArgc, toolkitArgv);
   QApplication::setApplicationName(QString::fromUtf8(forms::App::Title));
+  QGuiApplication::setDesktopFileName(QString::fromStdString(appId));
   QApplication::setApplicationVersion(QString::fromUtf8(forms::App::Version));
   QApplication::setQuitOnLastWindowClosed(false);  // the game ends with its last window itself
 

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+set -euo pipefail
 # What only the Windows program has, under Wine. It carries its version resource and needs no
 # DLL but those Windows ships. At 192 dots per inch (LogPixels in the registry) its client area
 # is 416 x 800, the field has the menu-text colour of the user's scheme (blue here), the cannon
@@ -7,9 +8,8 @@
 # when it names "C:\Program Files\x y\tool.exe", which is not there, a "C:\Program.exe" is not
 # started in its place and the message appears. It changes the prefix and puts it back.
 program=$1
-source "$(dirname "$0")/x_session.sh"
-start_x
-start_window_manager
+source "$(dirname "$0")/player.sh"
+start_desktop
 
 dlls=$(x86_64-w64-mingw32-objdump -p "$program" | awk '/DLL Name/ {print tolower($3)}' | sort | xargs)
 [ "$dlls" = "gdi32.dll kernel32.dll msvcrt.dll user32.dll" ] || fail "needs $dlls"
@@ -33,26 +33,19 @@ reg add "$key" /v PATH /t REG_SZ /d 'C:\windows\system32\msinfo32.exe'
 
 start_program "$program"
 game=$(wait_for_window Game)
-[ "$(client_size "$game")" = 416x800 ] || fail "client area at 192 dpi is $(client_size "$game")"
-# Polled: the window may show before it is first painted.
-cannon_in_blocks() {
-  import -window "$game" png:- | /usr/bin/python3 -c 'import io, sys; from PIL import Image
-shot = Image.open(io.BytesIO(sys.stdin.buffer.read())).convert("RGB").crop((144, 624, 220, 672))
-golden = Image.open(sys.argv[1]).convert("RGB").crop((72, 312, 110, 336)).resize((76, 48), Image.NEAREST)
-sys.exit(shot.tobytes() != golden.tobytes())' "$(dirname "$0")/../widget/golden/start.png"
-}
-tries=100 poll cannon_in_blocks ||
-  fail "the cannon at 192 dpi is not the picture in 2 x 2 blocks"
+expect_game_window 2
 [ "$(pixel_colour "$game" 10 10)" = blue ] || fail "the field is $(pixel_colour "$game" 10 10)"
 
 click_in "$game" 208 768
 about=$(wait_for_window "About vexal")
 expect_drawn_whole
-xdotool windowactivate --sync "$about" key alt+s
+activate "$about"
+send_keys alt+s
 wait_for_window "About System Information" >/dev/null
 reg add "$key" /v PATH /t REG_SZ /d 'C:\Program Files\x y\tool.exe'
 cp "$program" "$WINEPREFIX/drive_c/Program.exe"
-xdotool windowactivate --sync "$about" key alt+s
+activate "$about"
+send_keys alt+s
 wait_for_window vexal >/dev/null
 [ "$(xdotool search --onlyvisible --name '^Game$' | wc -l)" = 1 ] || fail "C:\Program.exe was started"
 echo "windows test passed: $dlls"

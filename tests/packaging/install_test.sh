@@ -14,6 +14,7 @@ expected="./bin/vexal ./share/applications/$2.desktop ./share/doc/vexal/changelo
 ./share/icons/hicolor/32x32/apps/$2.png ./share/man/man6/vexal.6.gz ./share/metainfo/$2.metainfo.xml "
 [ "$found" = "$expected" ] || { echo "FAIL: installed $found" >&2; exit 1; }
 grep -qx 'Categories=Game;ArcadeGame;' "share/applications/$2.desktop"
+grep -qx "StartupWMClass=$2" "share/applications/$2.desktop"  # the program's window names it
 desktop-file-validate "share/applications/$2.desktop"
 appstreamcli validate --no-net "share/metainfo/$2.metainfo.xml" >/dev/null
 [ "$(/usr/bin/identify -format '%wx%h ' share/icons/hicolor/*/apps/*.png)" = "128x128 32x32 " ]

@@ -1,0 +1,53 @@
+# Sourced by scripts that need a desktop of their own: a private desktop (an X server and its
+# window manager, or a Wayland compositor), the program started there, and what a user does
+# and sees there (see x11.sh and wayland.sh), all ended with the script.
+set -euo pipefail
+session_dir=$(mktemp -d)
+session_pids=()
+app=""
+fail() { echo "FAIL: $*" >&2 && exit 1; }
+# Runs a command every 20 ms until it succeeds, for up to 20 seconds (or $tries times).
+poll() { for _ in $(seq "${tries:-1000}"); do "$@" && return 0 || sleep 0.02; done; return 1; }
+# The session ends with the script; a process that does not end within five seconds of being
+# asked to is killed, and fails the script.
+session_alive() { for pid in "${session_pids[@]}" $app; do kill -0 "$pid" 2>/dev/null && return; done; false; }
+end_session() {
+  local status=$?
+  kill "${session_pids[@]}" $app 2>/dev/null || true
+  tries=250 poll eval '! session_alive' ||
+    { kill -KILL "${session_pids[@]}" $app; echo "FAIL: a process outlived its session" >&2; status=1; }
+  rm -rf "$session_dir"
+  exit "$status"
+}
+trap end_session EXIT
+
+# The desktop: openbox (unless named), metacity or xfwm4 on a private X server, or sway, a
+# Wayland compositor.
+script=$(realpath "$0") script_arguments=("$@")
+start_desktop() {
+  desktop=${1:-openbox}
+  if [ "$desktop" = sway ]; then
+    source "$(dirname "${BASH_SOURCE[0]}")/wayland.sh"
+    start_sway
+  else
+    source "$(dirname "${BASH_SOURCE[0]}")/x11.sh"
+    start_x
+    start_window_manager "$desktop"
+  fi
+}
+# Starts a program in the background, its process in $app: the Linux program, or
+# the Windows program under Wine in the prefix that WINEPREFIX names.
+wine=/usr/lib/wine/wine64
+start_program() {
+  if [[ $1 == *.exe ]]; then
+    WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=" "$wine" "$@" &
+  else
+    "$@" &
+  fi
+  app=$!
+}
+# Waiting for a window with exactly this title, or for none.
+wait_for_window() { poll shown "$1" || fail "no window titled '$1'"; }
+wait_until_gone() { poll eval "! shown '$1' >/dev/null" || fail "the window '$1' is still there"; }
+# Waits for a process to end and gives its exit status.
+wait_for_exit() { poll eval "! kill -0 $1 2>/dev/null" || fail "process $1 did not end"; wait "$1"; }

@@ -1,0 +1,54 @@
+# Sourced by session.sh: a headless sway session at the output scale OUTPUT_SCALE (1 unless
+# set), and what a user does there through its VNC server, whose keys and pointer enter the
+# compositor like a real seat's. A window is sway's container id. sway refuses to run as root:
+# as root, the test runs again as nobody.
+seat() { /usr/bin/python3 "$(dirname "${BASH_SOURCE[0]}")/wayland_seat.py" "$@"; }
+scale=${OUTPUT_SCALE:-1}
+start_sway() {
+  if [ "$(id -u)" = 0 ]; then
+    rm -rf "$session_dir"
+    trap - EXIT
+    exec setpriv --reuid=nobody --regid=nogroup --clear-groups \
+      env -u DISPLAY -u DBUS_SESSION_BUS_ADDRESS HOME=/nonexistent bash "$script" "${script_arguments[@]}"
+  fi
+  export XDG_RUNTIME_DIR="$session_dir/runtime" SWAYSOCK="$session_dir/sway.sock"
+  mkdir -m 700 "$XDG_RUNTIME_DIR"
+  printf '%s\n' "output HEADLESS-1 resolution 1920x1080 position 0 0 scale $scale" \
+    'for_window [title=".*"] floating enable' 'default_border none' 'default_floating_border none' >"$session_dir/sway.conf"
+  WLR_BACKENDS=headless WLR_LIBINPUT_NO_DEVICES=1 WLR_RENDERER=pixman \
+    sway -c "$session_dir/sway.conf" >/dev/null 2>&1 &
+  session_pids+=($!)
+  poll swaymsg -t get_version >/dev/null 2>&1 || fail "sway did not start"
+  WAYLAND_DISPLAY=$(basename "$(ls "$XDG_RUNTIME_DIR"/wayland-? | head -n 1)")
+  export WAYLAND_DISPLAY
+  wayvnc -u "$session_dir/vnc" >/dev/null 2>&1 &
+  session_pids+=($!)
+  poll test -S "$session_dir/vnc" || fail "wayvnc did not start"
+}
+
+# sway's line of the window: id pid focused x y width height (logical pixels) app_id, and title.
+window_line() { seat windows | awk -v id="$1" '$1 == id'; }
+shown() { seat windows | awk -F '\t' -v title="$1" '$2 == title {print $1 + 0; found = 1; exit} END {exit !found}'; }
+window_count() { seat windows | awk -v pid="$1" '$2 == pid' | wc -l; }
+identity() { window_line "$1" | awk '{print $8}'; }
+focused_window() { seat windows | awk '$3 == 1 {print $1}'; }
+client_size() { window_line "$1" | awk -v s="$scale" '{print $6 * s "x" $7 * s}'; }
+on_screen() { window_line "$1" | awk -v s="$scale" -v x="$2" -v y="$3" '{print $4 * s + x, $5 * s + y}'; }
+click_in() { seat "$session_dir/vnc" click $(on_screen "$@"); }
+drag_in() {
+  seat "$session_dir/vnc" press $(on_screen "$1" "$2" "$3")
+  seat "$session_dir/vnc" release $(on_screen "$1" "$4" "$5")
+}
+send_keys() { seat "$session_dir/vnc" keys "${delay:-50}" "$@"; }
+picture() { grim -g "$(window_line "$1" | awk '{print $4 "," $5, $6 "x" $7}')" -; }
+close_window() { swaymsg "[con_id=$1] kill" >/dev/null; }
+activate() { swaymsg "[con_id=$1] focus" >/dev/null; }
+move_window() { swaymsg "[con_id=$1] move position $2 $3" >/dev/null; }
+# Each size once the window has taken the one before.
+resize_and_back() {
+  local width
+  for width in 210 208; do
+    swaymsg "[con_id=$1] resize set $width 400" >/dev/null
+    poll eval "[ \"\$(client_size $1)\" = $((width * scale))x$((400 * scale)) ]" || fail "no resize to $width"
+  done
+}

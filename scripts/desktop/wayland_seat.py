@@ -1,0 +1,75 @@
+"""The windows of a sway session, and a user's keys and clicks through its VNC server (wayvnc).
+
+Usage: wayland_seat.py windows                          a line a window: id pid focused x y width
+                                                        height (client area, logical pixels)
+                                                        app_id, a tab and the title
+       wayland_seat.py SOCKET keys DELAY_MS KEY...      each key (4, space, Return, alt+s) pressed
+                                                        and released
+       wayland_seat.py SOCKET press|release|click X Y   the left button at output pixels X, Y
+"""
+import json
+import socket
+import struct
+import subprocess
+import sys
+import time
+
+KEYSYMS = {"space": 0x20, "Return": 0xFF0D, "Escape": 0xFF1B, "Tab": 0xFF09, "alt": 0xFFE9}
+
+
+def windows(node):
+    for child in node.get("nodes", []) + node.get("floating_nodes", []):
+        if child.get("shell") == "xdg_shell":
+            box, client = child["rect"], child["window_rect"]
+            place = (box["x"] + client["x"], box["y"] + client["y"], client["width"], client["height"])
+            identity = (child["id"], child["pid"], int(child["focused"]))
+            print(*identity, *place, child["app_id"], f"\t{child['name']}")
+        windows(child)
+
+
+def connect(path):
+    """An RFB 3.8 session without security, shared with other clients, and the screen's size."""
+    server = socket.socket(socket.AF_UNIX)
+    server.connect(path)
+    read = lambda size: server.recv(size, socket.MSG_WAITALL)
+    read(12)
+    server.sendall(b"RFB 003.008\n")
+    read(read(1)[0])
+    server.sendall(b"\x01")
+    read(4)
+    server.sendall(b"\x01")
+    width, height, name = struct.unpack(">HH16xI", read(24))
+    read(name)
+    return server, width, height
+
+
+def key(server, keysym, down):
+    server.sendall(struct.pack(">BBxxI", 4, down, keysym))
+
+
+def button(server, pressed, x, y):
+    server.sendall(struct.pack(">BBHH", 5, pressed, x, y))
+    time.sleep(0.05)
+
+
+if sys.argv[1] == "windows":
+    windows(json.loads(subprocess.check_output(["swaymsg", "-t", "get_tree"])))
+    sys.exit()
+(server, width, height), action, arguments = connect(sys.argv[1]), sys.argv[2], sys.argv[3:]
+if action == "keys":
+    for name in arguments[1:]:
+        syms = [KEYSYMS.get(part, ord(part[0])) for part in name.split("+")]
+        for sym in syms:
+            key(server, sym, 1)
+        for sym in reversed(syms):
+            key(server, sym, 0)
+        time.sleep(int(arguments[0]) / 1000)
+else:
+    x, y = map(int, arguments)
+    button(server, 0, x, y)
+    if action != "release":
+        button(server, 1, x, y)
+    if action != "press":
+        button(server, 0, x, y)
+        button(server, 0, width - 1, height - 1)  # out of the way of the pictures
+time.sleep(0.1)  # the server takes the last events before the connection closes
