@@ -2,7 +2,10 @@ set(CPACK_PACKAGE_NAME ${PROJECT_NAME})
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
 set(CPACK_STRIP_FILES ON)
 # On Windows a zip of Vexal.exe, which needs nothing but Windows itself, and the licence.
+# scripts/package-windows.sh packs it under this name with the last commit's time stamps, which
+# CPack's zip cannot take, and makes the installer of the same name from vexal.wxs.
 if(WIN32)
+  configure_file(${PROJECT_SOURCE_DIR}/data/vexal.wxs.in ${PROJECT_BINARY_DIR}/vexal.wxs @ONLY)
   set(CPACK_GENERATOR ZIP)
   set(CPACK_PACKAGE_FILE_NAME ${PROJECT_NAME}-${PROJECT_VERSION}-windows-x86_64)
   set(CPACK_INCLUDE_TOPLEVEL_DIRECTORY OFF)

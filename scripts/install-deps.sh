@@ -1,12 +1,14 @@
 #!/usr/bin/env bash
 # Installs the Debian packages that vexal needs and the machine lacks; does nothing when all
-# are there. Usage: install-deps.sh play|test|package|windows|session
+# are there. Usage: install-deps.sh play|test|package|windows|session|release
 set -euo pipefail
 
 # Qt's Wayland plugin, so that the game runs natively on a Wayland session.
 play_packages=(g++ cmake make qt6-base-dev qt6-wayland libgl-dev fonts-liberation)
-package_packages=(dpkg-dev file lintian unzip)
-windows_packages=(cmake make g++ g++-mingw-w64-x86-64-posix)
+package_packages=(dpkg-dev file lintian unzip git)
+# What the release check needs besides: diffoscope shows where two builds differ.
+release_packages=(diffoscope)
+windows_packages=(cmake make g++ g++-mingw-w64-x86-64-posix git wixl)
 # A private X server with a window manager, and the tools that find, close and picture windows.
 session_packages=(xvfb xauth xdotool x11-utils wmctrl openbox imagemagick)
 test_packages=("${session_packages[@]}" googletest libgtest-dev qt6-base-private-dev
@@ -21,7 +23,8 @@ case "${1:-}" in
   package) wanted=("${play_packages[@]}" "${package_packages[@]}") ;;
   windows) wanted=("${windows_packages[@]}") ;;
   session) wanted=("${session_packages[@]}") ;;
-  *) echo "usage: $0 play|test|package|windows|session" >&2; exit 2 ;;
+  release) wanted=("${release_packages[@]}") ;;
+  *) echo "usage: $0 play|test|package|windows|session|release" >&2; exit 2 ;;
 esac
 
 missing=()

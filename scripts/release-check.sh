@@ -1,17 +1,23 @@
 #!/usr/bin/env bash
 # The release check, for a disposable machine only: it installs the package system-wide.
-# Builds the package, has lintian find nothing in it (no error, no warning), installs it with
-# its dependencies, starts the game as its menu entry does, sees its window, removes the
-# package and finds none of its files left. Then the Windows zip, with the licence.
+# Builds the package, has lintian find nothing in it (no error, no warning, no hardening tag
+# even among its notes), installs it with its dependencies, starts the game as its menu entry
+# does, sees its window, removes the package and finds none of its files left. Then the
+# Windows zip, with the licence and a program marked for address-space randomisation and
+# data-execution prevention, and the Windows installer (check-installer.sh). Last, the package and the zip built again from a second clone in
+# another folder must be the same byte for byte (diffoscope shows where they are not).
 set -euo pipefail
 cd "$(dirname "$0")/.."
+scripts/install-deps.sh release
 
 package=$(scripts/package.sh | tail -n 1)
 echo "package: $package"
 dpkg-deb --info "$package" | grep -E '^ *(Package|Version|Depends|Section):'
-lintian --fail-on error,warning --display-level '>=warning' "$package" ||
-  { echo "FAIL: lintian finds fault with the package" >&2; exit 1; }
-echo "lintian: no errors, no warnings"
+fail() { echo "FAIL: $*" >&2 && exit 1; }
+report=$(lintian --fail-on error,warning --display-level '>=info' "$package") ||
+  fail "lintian finds fault with the package: $report"
+! grep hardening <<<"$report" || fail "the program is not hardened"
+echo "lintian: no errors, no warnings, no hardening tags${report:+; notes: $report}"
 
 export DEBIAN_FRONTEND=noninteractive
 dpkg -i "$package" || apt-get install -f -y --no-install-recommends
@@ -37,8 +43,29 @@ kill "$app"
 apt-get purge -y vexal >/dev/null
 left=$(for path in $files; do [ -e "$path" ] && echo "$path"; done || true)
 [ -z "$left" ] || { echo "FAIL: files left after removal: $left" >&2; exit 1; }
-zip=$(scripts/package-windows.sh | tail -n 1)
+{ read -r zip; read -r msi; } < <(scripts/package-windows.sh | tail -n 2)
 [ "$(unzip -Z1 "$zip" | sort | xargs)" = "LICENSE Vexal.exe" ] ||
   { echo "FAIL: the Windows zip holds $(unzip -Z1 "$zip" | xargs)" >&2; exit 1; }
 echo "the Windows zip holds Vexal.exe and LICENSE"
+headers=$(unzip -p "$zip" Vexal.exe | x86_64-w64-mingw32-objdump -p /dev/stdin)
+for mark in DYNAMIC_BASE HIGH_ENTROPY_VA NX_COMPAT; do
+  grep -q "^\s*$mark\b" <<<"$headers" || fail "Vexal.exe is not marked $mark"
+done
+dlls=$(awk '/DLL Name/ {print tolower($3)}' <<<"$headers" | sort | xargs)
+[ "$dlls" = "gdi32.dll kernel32.dll msvcrt.dll user32.dll" ] || fail "Vexal.exe needs $dlls"
+echo "Vexal.exe: randomised, not executing data, and needs only $dlls"
+scripts/check-installer.sh "$msi"
+
+# The same commit in another folder, at another time: the same package and zip. (The installer
+# is left out: wixl gives every package a random package code and its own time.)
+again=$(mktemp -d)/vexal-again
+git clone -q . "$again"
+"$again"/scripts/package.sh >/dev/null
+"$again"/scripts/package-windows.sh >/dev/null
+for first in "$package" "$zip"; do
+  other=$again/${first#"$PWD"/}
+  cmp -s "$first" "$other" || { diffoscope "$first" "$other" || true; fail "$(basename "$first") differs"; }
+  echo "reproducible: $(sha256sum "$first" | cut -c1-64) $(stat -c %s "$first") bytes $(basename "$first")"
+done
+rm -rf "$(dirname "$again")"
 echo "release check passed"
