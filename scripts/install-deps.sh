@@ -8,7 +8,7 @@ play_packages=(g++ cmake make qt6-base-dev qt6-wayland libgl-dev fonts-liberatio
 package_packages=(dpkg-dev file lintian unzip git)
 # What the release check needs besides: diffoscope shows where two builds differ.
 release_packages=(diffoscope)
-windows_packages=(cmake make g++ g++-mingw-w64-x86-64-posix git wixl)
+windows_packages=(cmake make g++ g++-mingw-w64-x86-64-posix git wixl zip)
 # A private X server with a window manager, and the tools that find, close and picture windows.
 session_packages=(xvfb xauth xdotool x11-utils wmctrl openbox imagemagick)
 test_packages=("${session_packages[@]}" googletest libgtest-dev qt6-base-private-dev

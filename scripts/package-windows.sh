@@ -16,8 +16,10 @@ cmake --build "$build" --parallel 2 >/dev/null
 rm -rf "$build/zip"
 cmake --install "$build" --prefix "$build/zip" --strip >/dev/null
 name=$(sed -n 's/^set(CPACK_PACKAGE_FILE_NAME "\(.*\)")$/\1/p' "$build/CPackConfig.cmake")
-(cd "$build/zip" && cmake -E tar cf "../$name.zip" --format=zip \
-  --mtime="$(date -u -d "@$SOURCE_DATE_EPOCH" '+%Y-%m-%d %H:%M:%S UTC')" $(ls | sort))
+# Without the extra fields of Unix times and owners; the times that remain are in UTC.
+touch -d "@$SOURCE_DATE_EPOCH" "$build"/zip/*
+rm -f "$build/$name.zip"
+(cd "$build/zip" && TZ=UTC zip -X -q "../$name.zip" $(ls | sort))
 (cd "$build/zip" && wixl --arch x64 --output "../$name.msi" ../vexal.wxs)
 ls "$PWD/$build/$name.zip"
 ls "$PWD/$build/$name.msi"

@@ -47,7 +47,8 @@ left=$(for path in $files; do [ -e "$path" ] && echo "$path"; done || true)
 [ "$(unzip -Z1 "$zip" | sort | xargs)" = "LICENSE Vexal.exe" ] ||
   { echo "FAIL: the Windows zip holds $(unzip -Z1 "$zip" | xargs)" >&2; exit 1; }
 echo "the Windows zip holds Vexal.exe and LICENSE"
-headers=$(unzip -p "$zip" Vexal.exe | x86_64-w64-mingw32-objdump -p /dev/stdin)
+unzip -p "$zip" Vexal.exe >"$session_dir/Vexal.exe"
+headers=$(x86_64-w64-mingw32-objdump -p "$session_dir/Vexal.exe")
 for mark in DYNAMIC_BASE HIGH_ENTROPY_VA NX_COMPAT; do
   grep -q "^\s*$mark\b" <<<"$headers" || fail "Vexal.exe is not marked $mark"
 done
