@@ -48,7 +48,7 @@ measure() {
   [ "$mode" = paused ] && open_about
   sleep 1
   local watched=("$app" "$xserver")
-  [[ $program == *.exe ]] && watched+=($(pgrep -n wineserver))
+  [[ $program == *.exe ]] && watched+=($(prefix_server))
   local before
   before=$(cpu_ns "${watched[@]}")
   if [ "$mode" = play ]; then
@@ -68,6 +68,12 @@ measure() {
   fi
   wait_until_gone "$title"
   echo "$(awk -v t="$used" 'BEGIN {printf "%.3f", t / 1e9}') $rss"
+}
+# The Wine server of this prefix, not one that another program on the machine runs.
+prefix_server() {
+  for pid in $(pgrep wineserver); do
+    tr '\0' '\n' <"/proc/$pid/environ" | grep -qx "WINEPREFIX=$WINEPREFIX" && echo "$pid" || true
+  done
 }
 median() { sort -n | awk '{v[NR] = $1} END {print v[int((NR + 1) / 2)]}'; }
 
