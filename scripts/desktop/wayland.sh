@@ -1,7 +1,7 @@
 # Sourced by session.sh: a headless sway session at the output scale OUTPUT_SCALE (1 unless
 # set), and what a user does there through its VNC server, whose keys and pointer enter the
 # compositor like a real seat's. A window is sway's container id. sway refuses to run as root:
-# as root, the test runs again as nobody.
+# as root, the script runs again as nobody.
 seat() { /usr/bin/python3 "$(dirname "${BASH_SOURCE[0]}")/wayland_seat.py" "$@"; }
 scale=${OUTPUT_SCALE:-1}
 start_sway() {
