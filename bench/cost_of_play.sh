@@ -14,11 +14,8 @@ seconds=${1:-20}
 rounds=${2:-3}
 build=build/bench
 desktop=${DESKTOP:-openbox}
-# On Wayland the measuring part runs again as an unprivileged user, with the builds made.
-if [ ! -e "$build" ] || [ -w "$build" ]; then
-  cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=Release >/dev/null
-  cmake --build "$build" --parallel 2 --target vexal vexal_bare_window >/dev/null
-fi
+cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=Release >/dev/null
+cmake --build "$build" --parallel 2 --target vexal vexal_bare_window >/dev/null
 exe=""
 if [ "$desktop" != sway ] && command -v x86_64-w64-mingw32-g++-posix >/dev/null && [ -x /usr/lib/wine/wine64 ]; then
   cmake -S . -B build/bench-windows -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-x86_64.cmake \

@@ -23,7 +23,6 @@ trap end_session EXIT
 
 # The desktop: openbox (unless named), metacity or xfwm4 on a private X server, or sway, a
 # Wayland compositor.
-script=$(realpath "$0") script_arguments=("$@")
 start_desktop() {
   desktop=${1:-openbox}
   if [ "$desktop" = sway ]; then

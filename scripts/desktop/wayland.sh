@@ -1,22 +1,25 @@
 # Sourced by session.sh: a headless sway session at the output scale OUTPUT_SCALE (1 unless
 # set), and what a user does there through its VNC server, whose keys and pointer enter the
 # compositor like a real seat's. A window is sway's container id. sway refuses to run as root:
-# as root, the script runs again as nobody.
+# as root, sway alone runs as nobody, in a runtime folder of nobody's, which root's clients
+# reach all the same.
 seat() { /usr/bin/python3 "$(dirname "${BASH_SOURCE[0]}")/wayland_seat.py" "$@"; }
 scale=${OUTPUT_SCALE:-1}
 start_sway() {
-  if [ "$(id -u)" = 0 ]; then
-    rm -rf "$session_dir"
-    trap - EXIT
-    exec setpriv --reuid=nobody --regid=nogroup --clear-groups \
-      env -u DISPLAY -u DBUS_SESSION_BUS_ADDRESS HOME=/nonexistent bash "$script" "${script_arguments[@]}"
-  fi
-  export XDG_RUNTIME_DIR="$session_dir/runtime" SWAYSOCK="$session_dir/sway.sock"
+  local as_user=()
+  export XDG_RUNTIME_DIR="$session_dir/runtime" SWAYSOCK="$session_dir/runtime/sway.sock"
   mkdir -m 700 "$XDG_RUNTIME_DIR"
+  if [ "$(id -u)" = 0 ]; then
+    chmod o+x "$session_dir"
+    chown nobody:nogroup "$XDG_RUNTIME_DIR"
+    as_user=(setpriv --reuid=nobody --regid=nogroup --clear-groups env HOME=/nonexistent)
+  fi
+  unset DISPLAY  # its clients, the program among them, are Wayland's alone
   printf '%s\n' "output HEADLESS-1 resolution 1920x1080 position 0 0 scale $scale" \
-    'for_window [title=".*"] floating enable' 'default_border none' 'default_floating_border none' >"$session_dir/sway.conf"
+    'for_window [title=".*"] floating enable' 'default_border none' 'default_floating_border none' \
+    >"$XDG_RUNTIME_DIR/sway.conf"
   WLR_BACKENDS=headless WLR_LIBINPUT_NO_DEVICES=1 WLR_RENDERER=pixman \
-    sway -c "$session_dir/sway.conf" >/dev/null 2>&1 &
+    "${as_user[@]}" sway -c "$XDG_RUNTIME_DIR/sway.conf" >/dev/null 2>&1 &
   session_pids+=($!)
   poll swaymsg -t get_version >/dev/null 2>&1 || fail "sway did not start"
   WAYLAND_DISPLAY=$(basename "$(ls "$XDG_RUNTIME_DIR"/wayland-? | head -n 1)")
