@@ -1,8 +1,11 @@
 #include "forms/counter.h"
 
+#include <cctype>
 #include <charconv>
 #include <cmath>
 #include <cstdio>
+#include <cstdlib>
+#include <string>
 
 #include "forms/runtime_error.h"
 
@@ -20,6 +23,30 @@ std::string_view TrimBlanks(std::string_view text) {
   return text.substr(first, text.find_last_not_of(' ') - first + 1);
 }
 
+// The decimal number at the start of the text, as std::from_chars reads it: no blank, no "+"
+// and no hexadecimal. Returns where the number ends, or the text's start when none is there.
+const char* ReadDouble(std::string_view text, double& value) {
+#if defined(__cpp_lib_to_chars)
+  const auto [stop, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+  return error == std::errc() ? stop : text.data();
+#else
+  // A standard library without from_chars for doubles (the web build's): strtod on the same
+  // terms, where it alone reads a leading blank or "+", and "0x" as the start of a hex number.
+  const std::size_t digits = !text.empty() && text.front() == '-' ? 1 : 0;
+  if (text.empty() || text.front() == '+' || std::isspace(static_cast<unsigned char>(text[0]))) {
+    return text.data();
+  }
+  if (text.substr(digits, 2) == "0x" || text.substr(digits, 2) == "0X") {
+    value = 0;
+    return text.data() + digits + 1;
+  }
+  const std::string copy(text);
+  char* stop = nullptr;
+  value = std::strtod(copy.c_str(), &stop);
+  return text.data() + (stop - copy.c_str());
+#endif
+}
+
 }  // namespace
 
 double TextToDouble(std::string_view text) {
@@ -29,8 +56,7 @@ double TextToDouble(std::string_view text) {
   }
   double value = 0;
   const char* end = text.data() + text.size();
-  const auto [stop, error] = std::from_chars(text.data(), end, value);
-  if (text.empty() || error != std::errc() || stop != end || !std::isfinite(value)) {
+  if (text.empty() || ReadDouble(text, value) != end || !std::isfinite(value)) {
     throw errors::TypeMismatch();
   }
   return value;
@@ -42,8 +68,7 @@ double LeadingNumber(std::string_view text) {
     text.remove_prefix(1);
   }
   double value = 0;
-  const auto [stop, error] = std::from_chars(text.data(), text.data() + text.size(), value);
-  return error == std::errc() && std::isfinite(value) ? value : 0;
+  return ReadDouble(text, value) != text.data() && std::isfinite(value) ? value : 0;
 }
 
 std::string DoubleToText(double value) {
