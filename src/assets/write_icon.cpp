@@ -1,5 +1,5 @@
-// Writes the window icon as an icon file for the Windows program's resources: 32 x 32 pixels
-// in the sixteen standard colours, with a mask for its see-through pixels.
+// Writes the window icon as an icon file, for the Windows program's resources and the web page's
+// favicon: 32 x 32 pixels in the sixteen standard colours, with a mask for its see-through pixels.
 // Usage: vexal_write_icon FILE
 #include <array>
 #include <cstdint>
