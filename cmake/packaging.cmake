@@ -1,3 +1,7 @@
+# The web page is packed by scripts/package-web.sh from the page's folder; nothing installs.
+if(EMSCRIPTEN)
+  return()
+endif()
 set(CPACK_PACKAGE_NAME ${PROJECT_NAME})
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
 set(CPACK_STRIP_FILES ON)

@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Installs the Debian packages that vexal needs and the machine lacks; does nothing when all
-# are there. Usage: install-deps.sh play|test|package|windows|session|release
+# are there. Usage: install-deps.sh play|test|package|windows|web|npm|session|release
 set -euo pipefail
 
 # Qt's Wayland plugin, so that the game runs natively on a Wayland session.
@@ -8,6 +8,8 @@ play_packages=(g++ cmake make qt6-base-dev qt6-wayland libgl-dev fonts-liberatio
 package_packages=(dpkg-dev file lintian unzip git)
 # What the release check needs besides: diffoscope shows where two builds differ.
 release_packages=(diffoscope)
+# Emscripten builds the web page; Debian's Chromium plays it in the tests.
+web_packages=(emscripten zip git)
 windows_packages=(cmake make g++ g++-mingw-w64-x86-64-posix git wixl zip)
 # A private X server with a window manager, and the tools that find, close and picture windows.
 session_packages=(xvfb xauth xdotool x11-utils wmctrl openbox imagemagick)
@@ -15,16 +17,18 @@ test_packages=("${session_packages[@]}" googletest libgtest-dev qt6-base-private
   libbenchmark-dev clang-format metacity xfwm4 sway wayvnc grim
   at-spi2-core dbus-x11 python3-pyatspi python3-pil
   desktop-file-utils appstream groff-base strace
-  g++-mingw-w64-x86-64-posix wine64)
+  g++-mingw-w64-x86-64-posix wine64 "${web_packages[@]}" chromium)
 
 case "${1:-}" in
   play) wanted=("${play_packages[@]}") ;;
   test) wanted=("${play_packages[@]}" "${test_packages[@]}") ;;
   package) wanted=("${play_packages[@]}" "${package_packages[@]}") ;;
   windows) wanted=("${windows_packages[@]}") ;;
+  web) wanted=("${web_packages[@]}") ;;
+  npm) wanted=(npm) ;;  # only where the machine's node brings no npm of its own
   session) wanted=("${session_packages[@]}") ;;
   release) wanted=("${release_packages[@]}") ;;
-  *) echo "usage: $0 play|test|package|windows|session|release" >&2; exit 2 ;;
+  *) echo "usage: $0 play|test|package|windows|web|npm|session|release" >&2; exit 2 ;;
 esac
 
 missing=()

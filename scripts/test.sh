@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds the test build (warnings as errors, AddressSanitizer and
-# UndefinedBehaviorSanitizer on) and the Windows build (Vexal.exe and its tests), and runs the
-# whole suite headless, the Windows program and its tests under Wine included.
+# UndefinedBehaviorSanitizer on), the Windows build (Vexal.exe and its tests) and the web page,
+# and runs the whole suite headless: the Windows program and its tests under Wine, and the page
+# in Chromium, included.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -9,7 +10,14 @@ scripts/install-deps.sh test
 cmake -S . -B build/windows -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-x86_64.cmake \
   -DCMAKE_BUILD_TYPE=Release -DVEXAL_WERROR=ON
 cmake --build build/windows --parallel 2
+# The page's tests drive Chromium through playwright-core, at the version that the lockfile pins.
+command -v npm >/dev/null || scripts/install-deps.sh npm
+npm ci --prefix tests/e2e/web --no-audit --no-fund >/dev/null
+# Emscripten's tools find Debian's JavaScript modules there when node is not Debian's own.
+export NODE_PATH=${NODE_PATH:-/usr/share/nodejs}
+emcmake cmake -S . -B build/web -DCMAKE_BUILD_TYPE=Release -DVEXAL_WERROR=ON -DBUILD_TESTING=OFF
+cmake --build build/web --parallel 2
 cmake -S . -B build/test -DCMAKE_BUILD_TYPE=Debug -DVEXAL_WERROR=ON -DVEXAL_SANITIZE=ON \
-  -DVEXAL_WINDOWS_BUILD="$PWD/build/windows"
+  -DVEXAL_WINDOWS_BUILD="$PWD/build/windows" -DVEXAL_WEB_BUILD="$PWD/build/web"
 cmake --build build/test --parallel 2
 ctest --test-dir build/test --output-on-failure --parallel 2
