@@ -30,8 +30,10 @@ open_about() {
   done
   fail "no About window"
 }
-# The colour name of a pixel of a window's client area, as ImageMagick names it.
-pixel_colour() { picture "$1" | /usr/bin/convert - -crop "1x1+$2+$3" -depth 8 txt:- | sed -n '2s/.* \([a-z]*\)$/\1/p'; }
+# What the tests read off a picture of a window's client area, as they do in every program.
+check_picture() { /usr/bin/python3 "$(dirname "${BASH_SOURCE[0]}")/picture_check.py" "$@"; }
+# The colour name of a pixel of a window's client area.
+pixel_colour() { picture "$1" | check_picture colour "$2" "$3"; }
 # Where the cannon stands, in twips: where it starts, then where the keys sent by press_keys
 # (with $delay ms between them) put it. A "4" or "6" moves it 100 twips, unless that brings it
 # to a limit (0 or 2590).
@@ -46,12 +48,7 @@ press_keys() {
 }
 # The x of the first lit pixel on the cannon's bottom row, in the game window's pixels at 96
 # dots per inch: pixel row 335 at that scale.
-cannon_left_edge() {
-  picture "$game" | /usr/bin/python3 -c 'import io, sys; from PIL import Image
-shot = Image.open(io.BytesIO(sys.stdin.buffer.read())).convert("RGB")
-scale = shot.width // 208
-print(next(x for x in range(shot.width) if shot.getpixel((x, 335 * scale)) != (0, 0, 0)) // scale)'
-}
+cannon_left_edge() { picture "$game" | check_picture cannon-edge; }
 # Waits until the game window shows the cannon where the keys put it (its twips to the pixel).
 expect_cannon() {
   cannon_shown() { local edge; edge=$(cannon_left_edge); ((edge == cannon / 15 || edge == cannon / 15 + 1)); }
@@ -83,14 +80,9 @@ expect_drawn_whole() {
 # the cannon the reviewed picture's in whole blocks of scale x scale pixels. Polled: the window
 # may show before it is first painted.
 expect_game_window() {
-  local scale=$1
+  local scale=$1 golden
+  golden="$(dirname "${BASH_SOURCE[0]}")/../widget/golden/start.png"
   [ "$(client_size "$game")" = "$((208 * scale))x$((400 * scale))" ] || fail "client area is $(client_size "$game")"
-  cannon_in_blocks() {
-    picture "$game" | /usr/bin/python3 -c 'import io, sys; from PIL import Image
-s = int(sys.argv[2])
-shot = Image.open(io.BytesIO(sys.stdin.buffer.read())).convert("RGB").crop((72 * s, 312 * s, 110 * s, 336 * s))
-golden = Image.open(sys.argv[1]).convert("RGB").crop((72, 312, 110, 336)).resize(shot.size, Image.NEAREST)
-sys.exit(shot.tobytes() != golden.tobytes())' "$(dirname "${BASH_SOURCE[0]}")/../widget/golden/start.png" "$scale"
-  }
+  cannon_in_blocks() { picture "$game" | check_picture in-blocks "$golden"; }
   tries=100 poll cannon_in_blocks || fail "the cannon at scale $scale is not the picture in whole blocks"
 }
