@@ -11,8 +11,9 @@ release_packages=(diffoscope)
 # Emscripten builds the web page; Debian's Chromium plays it in the tests.
 web_packages=(emscripten zip git)
 windows_packages=(cmake make g++ g++-mingw-w64-x86-64-posix git wixl zip)
-# A private X server with a window manager, and the tools that find, close and picture windows.
-session_packages=(xvfb xauth xdotool x11-utils wmctrl openbox imagemagick)
+# A private X server with a window manager, the tools that find, close and picture windows, and
+# curl, which fetches a served page.
+session_packages=(xvfb xauth xdotool x11-utils wmctrl openbox imagemagick curl)
 test_packages=("${session_packages[@]}" googletest libgtest-dev qt6-base-private-dev
   libbenchmark-dev clang-format metacity xfwm4 sway wayvnc grim
   at-spi2-core dbus-x11 python3-pyatspi python3-pil

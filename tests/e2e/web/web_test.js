@@ -4,12 +4,15 @@
 // Usage: node web_test.js PAGE_FOLDER
 const assert = require('assert/strict');
 const { execFileSync } = require('child_process');
+const fs = require('fs');
 const path = require('path');
+const zlib = require('zlib');
 const { serve, launch } = require('./browser');
 
 const golden = path.join(__dirname, '../../widget/golden/start.png');
 const pictureCheck = path.join(__dirname, '../picture_check.py');
 const pageFiles = ['/', '/vexal.js', '/vexal.wasm', '/vexal.ico'];
+const mostCompressedBytes = 150 * 1024;  // what the page's files may take, gzipped, together
 
 const sleep = (ms) => new Promise((resolve) => setTimeout(resolve, ms));
 
@@ -136,7 +139,15 @@ async function play(browser, address, scale) {
   await page.close();
 }
 
+function compressedSize(folder) {
+  return fs.readdirSync(folder).reduce(
+      (sum, name) => sum + zlib.gzipSync(fs.readFileSync(path.join(folder, name)), { level: 9 }).length, 0);
+}
+
 (async () => {
+  const size = compressedSize(process.argv[2]);
+  assert.ok(size < mostCompressedBytes, `the page's files take ${size} bytes compressed`);
+  console.log(`the page's files take ${size} bytes compressed`);
   const server = await serve(process.argv[2]);
   const browser = await launch();
   try {
