@@ -1,7 +1,17 @@
 // The browser's side of the web host: the document's elements for the game's windows. The game
 // and its rules are in the WebAssembly module; this only makes, places and draws elements.
 mergeInto(LibraryManager.library, {
+  // Should the module itself fail (a trap, or memory running out), the player is told, as of
+  // an error that no handler trapped, and the game ends.
+  $vexal__postset: 'Module["onAbort"] = function (what) { vexal.fail(String(what)); };',
+  $vexal__deps: ['vexal_message_box', 'vexal_ended'],
   $vexal: {
+    fail: function (what) {
+      var text = allocateUTF8('The game stopped: ' + what);
+      var title = allocateUTF8(document.querySelector('meta[name=application-name]').content);
+      _vexal_message_box(title, text, 1);
+      _vexal_ended();
+    },
     element: function (id) {
       return document.getElementById(UTF8ToString(id));
     },
