@@ -4,8 +4,9 @@
 # even among its notes), installs it with its dependencies, starts the game as its menu entry
 # does, sees its window, removes the package and finds none of its files left. Then the
 # Windows zip, with the licence and a program marked for address-space randomisation and
-# data-execution prevention, and the Windows installer (check-installer.sh). Last, the package and the zip built again from a second clone in
-# another folder must be the same byte for byte (diffoscope shows where they are not).
+# data-execution prevention, and the Windows installer (check-installer.sh); the web page's zip
+# with its four files. Last, the package and the zips built again from a second clone in another
+# folder must be the same byte for byte (diffoscope shows where they are not).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh release
@@ -56,14 +57,19 @@ dlls=$(awk '/DLL Name/ {print tolower($3)}' <<<"$headers" | sort | xargs)
 [ "$dlls" = "gdi32.dll kernel32.dll msvcrt.dll user32.dll" ] || fail "Vexal.exe needs $dlls"
 echo "Vexal.exe: randomised, not executing data, and needs only $dlls"
 scripts/check-installer.sh "$msi"
+web=$(scripts/package-web.sh | tail -n 1)
+[ "$(unzip -Z1 "$web" | sort | xargs)" = "index.html vexal.ico vexal.js vexal.wasm" ] ||
+  fail "the web zip holds $(unzip -Z1 "$web" | xargs)"
+echo "the web zip holds the page, its script, its module and its icon"
 
-# The same commit in another folder, at another time: the same package and zip. (The installer
+# The same commit in another folder, at another time: the same package and zips. (The installer
 # is left out: wixl gives every package a random package code and its own time.)
 again=$(mktemp -d)/vexal-again
 git clone -q . "$again"
 "$again"/scripts/package.sh >/dev/null
 "$again"/scripts/package-windows.sh >/dev/null
-for first in "$package" "$zip"; do
+"$again"/scripts/package-web.sh >/dev/null
+for first in "$package" "$zip" "$web"; do
   other=$again/${first#"$PWD"/}
   cmp -s "$first" "$other" || { diffoscope "$first" "$other" || true; fail "$(basename "$first") differs"; }
   echo "reproducible: $(sha256sum "$first" | cut -c1-64) $(stat -c %s "$first") bytes $(basename "$first")"
