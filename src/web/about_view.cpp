@@ -134,10 +134,14 @@ void AboutView::Press(const std::string& id) {
 // after either.
 bool AboutView::KeyDown(const EmscriptenKeyboardEvent& key) {
   const std::string name = key.key;
-  if (key.altKey && !key.ctrlKey && name.size() == 1) {
-    const char letter = static_cast<char>(std::tolower(static_cast<unsigned char>(name[0])));
+  if (key.altKey && !key.ctrlKey) {
+    // The key's place names the letter, whatever character Alt gives it on the keyboard.
+    const std::string code = key.code;
+    const char letter = code.size() == 4 && code.starts_with("Key")
+                            ? static_cast<char>(std::tolower(static_cast<unsigned char>(code[3])))
+                            : 0;
     for (const Button& button : buttons_) {
-      if (button.accessKey == letter) {
+      if (letter != 0 && button.accessKey == letter) {
         Press(button.id);
         return true;
       }
