@@ -6,7 +6,7 @@
 // Usage: node bench/web_cost.js [PAGE_FOLDER] [SECONDS] [ROUNDS]
 const fs = require('fs');
 const path = require('path');
-const { serve, launch, top } = require('../tests/e2e/web/browser');
+const { withPage, top } = require('../tests/e2e/web/browser');
 
 const folder = process.argv[2] || path.join(top, 'build/web/page');
 const seconds = Number(process.argv[3] || 20);
@@ -78,29 +78,19 @@ async function costOf(browser, url) {
   return { renderer: after.renderer - before.renderer, all: after.all - before.all };
 }
 
-(async () => {
-  const server = await serve(folder);
-  const browser = await launch();
-  try {
-    const frame = await firstFrame(browser, server.address);
-    console.log(`first frame: ${frame.cold.toFixed(0)} ms after navigation with an empty cache, ` +
-                `${frame.warm.toFixed(0)} ms with a warm one (median of 5)`);
-    const game = [];
-    const empty = [];
-    for (let round = 0; round < rounds; ++round) {
-      game.push(await costOf(browser, server.address));
-      empty.push(await costOf(browser, emptyPage));
-    }
-    for (const part of ['renderer', 'all']) {
-      const [g, e] = [median(game.map((c) => c[part])), median(empty.map((c) => c[part]))];
-      console.log(`${part === 'all' ? 'whole browser' : 'renderer'} over ${seconds} s: game ` +
-                  `${g.toFixed(2)} s, empty canvas page ${e.toFixed(2)} s, ratio ${(g / e).toFixed(2)}`);
-    }
-  } finally {
-    await browser.close();
-    server.stop();
+withPage(folder, async (browser, address) => {
+  const frame = await firstFrame(browser, address);
+  console.log(`first frame: ${frame.cold.toFixed(0)} ms after navigation with an empty cache, ` +
+              `${frame.warm.toFixed(0)} ms with a warm one (median of 5)`);
+  const game = [];
+  const empty = [];
+  for (let round = 0; round < rounds; ++round) {
+    game.push(await costOf(browser, address));
+    empty.push(await costOf(browser, emptyPage));
   }
-})().catch((error) => {
-  console.error(`FAIL: ${error.message}`);
-  process.exit(1);
+  for (const part of ['renderer', 'all']) {
+    const [g, e] = [median(game.map((c) => c[part])), median(empty.map((c) => c[part]))];
+    console.log(`${part === 'all' ? 'whole browser' : 'renderer'} over ${seconds} s: game ` +
+                `${g.toFixed(2)} s, empty canvas page ${e.toFixed(2)} s, ratio ${(g / e).toFixed(2)}`);
+  }
 });

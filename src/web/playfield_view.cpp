@@ -47,13 +47,20 @@ void PlayfieldView::ShowModel() {
   for (const auto& label : labels_) {
     label->ShowModel();
   }
+  // One copy onto the canvas a tick, of the rectangle around all that changed: each copy costs
+  // the browser more than the pixels it copies.
+  DeviceRect changed{raster_.Width(), raster_.Height(), 0, 0};
   for (const forms::Control& area : changes_->Since(form_)) {
     const DeviceRect place = raster_.ToDevice(area);
     if (!place.Empty()) {
       raster_.Draw(form_, place);
-      vexal_field_put(raster_.Bytes(), raster_.Width(), raster_.Height(), place.left, place.top,
-                      place.right, place.bottom);
+      changed = {std::min(changed.left, place.left), std::min(changed.top, place.top),
+                 std::max(changed.right, place.right), std::max(changed.bottom, place.bottom)};
     }
+  }
+  if (!changed.Empty()) {
+    vexal_field_put(raster_.Bytes(), raster_.Width(), raster_.Height(), changed.left, changed.top,
+                    changed.right, changed.bottom);
   }
 }
 

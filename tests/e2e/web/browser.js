@@ -25,4 +25,22 @@ function launch() {
   return chromium.launch({ executablePath: '/usr/bin/chromium', args: ['--no-sandbox'] });
 }
 
-module.exports = { serve, launch, top };
+// Runs body(browser, address) with the page of the folder served and the browser started, and
+// ends both however it ends; a failure ends the process with status 1.
+function withPage(folder, body) {
+  (async () => {
+    const server = await serve(folder);
+    const browser = await launch();
+    try {
+      await body(browser, server.address);
+    } finally {
+      await browser.close();
+      server.stop();
+    }
+  })().catch((error) => {
+    console.error(`FAIL: ${error.message}`);
+    process.exit(1);
+  });
+}
+
+module.exports = { withPage, top };

@@ -7,7 +7,7 @@ const { execFileSync } = require('child_process');
 const fs = require('fs');
 const path = require('path');
 const zlib = require('zlib');
-const { serve, launch } = require('./browser');
+const { withPage } = require('./browser');
 
 const golden = path.join(__dirname, '../../widget/golden/start.png');
 const pictureCheck = path.join(__dirname, '../picture_check.py');
@@ -144,22 +144,13 @@ function compressedSize(folder) {
       (sum, name) => sum + zlib.gzipSync(fs.readFileSync(path.join(folder, name)), { level: 9 }).length, 0);
 }
 
-(async () => {
-  const size = compressedSize(process.argv[2]);
-  assert.ok(size < mostCompressedBytes, `the page's files take ${size} bytes compressed`);
-  console.log(`the page's files take ${size} bytes compressed`);
-  const server = await serve(process.argv[2]);
-  const browser = await launch();
-  try {
-    for (const scale of [1, 2]) {
-      await play(browser, server.address, scale);
-      console.log(`ratio ${scale}: passed`);
-    }
-  } finally {
-    await browser.close();
-    server.stop();
+const folder = process.argv[2];
+const size = compressedSize(folder);
+assert.ok(size < mostCompressedBytes, `the page's files take ${size} bytes compressed`);
+console.log(`the page's files take ${size} bytes compressed`);
+withPage(folder, async (browser, address) => {
+  for (const scale of [1, 2]) {
+    await play(browser, address, scale);
+    console.log(`ratio ${scale}: passed`);
   }
-})().catch((error) => {
-  console.error(`FAIL: ${error.message}`);
-  process.exit(1);
 });
