@@ -4,12 +4,12 @@ mergeInto(LibraryManager.library, {
   // Should the module itself fail (a trap, or memory running out), the player is told, as of
   // an error that no handler trapped, and the game ends.
   $vexal__postset: 'Module["onAbort"] = function (what) { vexal.fail(String(what)); };',
-  $vexal__deps: ['vexal_message_box', 'vexal_ended'],
+  $vexal__deps: ['vexal_ended'],
   $vexal: {
+    // Told without the module's memory, which may be what failed.
     fail: function (what) {
-      var text = allocateUTF8('The game stopped: ' + what);
-      var title = allocateUTF8(document.querySelector('meta[name=application-name]').content);
-      _vexal_message_box(title, text, 1);
+      vexal.messageBox(document.querySelector('meta[name=application-name]').content,
+                       'The game stopped: ' + what, true);
       _vexal_ended();
     },
     element: function (id) {
@@ -49,6 +49,41 @@ mergeInto(LibraryManager.library, {
       caption.appendChild(text);
       box.appendChild(caption);
       return box;
+    },
+    // Modal: until its OK button closes it, the box takes every key and the page behind it no
+    // click. Enter, Esc and Space close it, and the focus goes back where it was.
+    messageBox: function (title, text, isError) {
+      var modal = document.createElement('div');
+      modal.className = 'vexal-modal';
+      var box = vexal.makeBox('vexal-message', title);
+      box.setAttribute('role', 'alertdialog');
+      box.setAttribute('aria-modal', 'true');
+      box.setAttribute('aria-label', title);
+      var message = document.createElement('p');
+      message.className = 'vexal-text' + (isError ? ' vexal-error' : '');
+      message.textContent = text;
+      var ok = document.createElement('button');
+      ok.className = 'vexal-button vexal-default';
+      ok.textContent = 'OK';
+      box.append(message, ok);
+      modal.appendChild(box);
+      var before = document.activeElement;
+      function close() {
+        removeEventListener('keydown', keys, true);
+        removeEventListener('keypress', keys, true);
+        modal.remove();
+        if (before && before.isConnected) before.focus();
+      }
+      function keys(event) {
+        event.stopImmediatePropagation();
+        event.preventDefault();
+        if (event.type === 'keydown' && ['Enter', 'Escape', ' '].indexOf(event.key) >= 0) close();
+      }
+      addEventListener('keydown', keys, true);
+      addEventListener('keypress', keys, true);
+      ok.addEventListener('click', close);
+      document.body.appendChild(modal);
+      ok.focus();
     },
     // Dragging a window by its caption moves it.
     movable: function (box) {
@@ -256,41 +291,9 @@ mergeInto(LibraryManager.library, {
     return document.activeElement === vexal.element(id) ? 1 : 0;
   },
 
-  // Modal: until its OK button closes it, the box takes every key and the page behind it no
-  // click. Enter, Esc and Space close it, and the focus goes back where it was.
   vexal_message_box__deps: ['$vexal'],
   vexal_message_box: function (title, text, isError) {
-    var modal = document.createElement('div');
-    modal.className = 'vexal-modal';
-    var box = vexal.makeBox('vexal-message', UTF8ToString(title));
-    box.setAttribute('role', 'alertdialog');
-    box.setAttribute('aria-modal', 'true');
-    box.setAttribute('aria-label', UTF8ToString(title));
-    var message = document.createElement('p');
-    message.className = 'vexal-text' + (isError ? ' vexal-error' : '');
-    message.textContent = UTF8ToString(text);
-    var ok = document.createElement('button');
-    ok.className = 'vexal-button vexal-default';
-    ok.textContent = 'OK';
-    box.append(message, ok);
-    modal.appendChild(box);
-    var before = document.activeElement;
-    function close() {
-      removeEventListener('keydown', keys, true);
-      removeEventListener('keypress', keys, true);
-      modal.remove();
-      if (before && before.isConnected) before.focus();
-    }
-    function keys(event) {
-      event.stopImmediatePropagation();
-      event.preventDefault();
-      if (event.type === 'keydown' && ['Enter', 'Escape', ' '].indexOf(event.key) >= 0) close();
-    }
-    addEventListener('keydown', keys, true);
-    addEventListener('keypress', keys, true);
-    ok.addEventListener('click', close);
-    document.body.appendChild(modal);
-    ok.focus();
+    vexal.messageBox(UTF8ToString(title), UTF8ToString(text), isError);
   },
 
   vexal_ended: function () {
