@@ -1,6 +1,7 @@
 #include "forms/counter.h"
 
 #include <cctype>
+#include <cerrno>
 #include <charconv>
 #include <cmath>
 #include <cstdio>
@@ -23,31 +24,38 @@ std::string_view TrimBlanks(std::string_view text) {
   return text.substr(first, text.find_last_not_of(' ') - first + 1);
 }
 
-// The decimal number at the start of the text, as std::from_chars reads it: no blank, no "+"
-// and no hexadecimal. Returns where the number ends, or the text's start when none is there.
-const char* ReadDouble(std::string_view text, double& value) {
+}  // namespace
+
+const char* ReadNumber(std::string_view text, double& value) {
 #if defined(__cpp_lib_to_chars)
   const auto [stop, error] = std::from_chars(text.data(), text.data() + text.size(), value);
   return error == std::errc() ? stop : text.data();
 #else
-  // A standard library without from_chars for doubles (the web build's): strtod on the same
-  // terms, where it alone reads a leading blank or "+", and "0x" as the start of a hex number.
+  return ReadNumberByStrtod(text, value);
+#endif
+}
+
+// strtod alone reads a leading blank or "+", and "0x" as the start of a hexadecimal number; and
+// it reads a number out of range as infinity or 0, where from_chars reads none.
+const char* ReadNumberByStrtod(std::string_view text, double& value) {
   const std::size_t digits = !text.empty() && text.front() == '-' ? 1 : 0;
   if (text.empty() || text.front() == '+' || std::isspace(static_cast<unsigned char>(text[0]))) {
     return text.data();
   }
   if (text.substr(digits, 2) == "0x" || text.substr(digits, 2) == "0X") {
-    value = 0;
+    value = digits == 0 ? 0.0 : -0.0;
     return text.data() + digits + 1;
   }
   const std::string copy(text);
   char* stop = nullptr;
-  value = std::strtod(copy.c_str(), &stop);
+  errno = 0;
+  const double read = std::strtod(copy.c_str(), &stop);
+  if (stop == copy.c_str() || errno == ERANGE) {
+    return text.data();  // and the value stays as it was
+  }
+  value = read;
   return text.data() + (stop - copy.c_str());
-#endif
 }
-
-}  // namespace
 
 double TextToDouble(std::string_view text) {
   text = TrimBlanks(text);
@@ -56,7 +64,7 @@ double TextToDouble(std::string_view text) {
   }
   double value = 0;
   const char* end = text.data() + text.size();
-  if (text.empty() || ReadDouble(text, value) != end || !std::isfinite(value)) {
+  if (text.empty() || ReadNumber(text, value) != end || !std::isfinite(value)) {
     throw errors::TypeMismatch();
   }
   return value;
@@ -68,7 +76,7 @@ double LeadingNumber(std::string_view text) {
     text.remove_prefix(1);
   }
   double value = 0;
-  return ReadDouble(text, value) != text.data() && std::isfinite(value) ? value : 0;
+  return ReadNumber(text, value) != text.data() && std::isfinite(value) ? value : 0;
 }
 
 std::string DoubleToText(double value) {

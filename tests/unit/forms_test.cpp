@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <limits>
 #include <string>
 #include <tuple>
@@ -39,6 +40,23 @@ TEST(CounterTest, TextToNumberAndBack) {
   Label counter({}, "99999", {});
   AddOne(counter);
   EXPECT_EQ(counter.Caption(), "100000");
+}
+
+// The web build reads numbers with strtod: it must read what from_chars reads, and stop where
+// from_chars stops.
+TEST(CounterTest, StrtodReadsAsFromCharsDoes) {
+  for (const std::string text :
+       {"12",   "-3.5", "+1",        " 1",    "\t1",    "-",   "-+1", "0x10",
+        "-0x1", "1e3",  "1e",        "1e400", "1e-400", ".5",  "5.",  "abc",
+        "",     "inf",  "-infinity", "nan",   "1x",     "12 ", "1,5"}) {
+    double expected = 7;
+    double read = 7;
+    EXPECT_EQ(ReadNumberByStrtod(text, read) - text.data(),
+              ReadNumber(text, expected) - text.data())
+        << '"' << text << '"';
+    EXPECT_TRUE(read == expected || (std::isnan(read) && std::isnan(expected)))
+        << '"' << text << '"';
+  }
 }
 
 // The runtime's errors, by their numbers.
