@@ -80,6 +80,8 @@ async function play(browser, address, scale) {
   await about.waitFor();
   assert.ok(await paused(), 'the field moves behind the About window');
   assert.equal(await page.evaluate(() => document.activeElement.id), 'vexal-about-ok');
+  const client = await page.locator('#vexal-about .vexal-client').boundingBox();
+  assert.deepEqual([client.width, client.height], [351, 150], 'the About window is not 351 x 150');
   await page.click('#vexal-about-caption');
   assert.equal(await page.getByRole('dialog').count(), 1, 'a second click opened another');
   await page.keyboard.press('Escape');
