@@ -71,7 +71,7 @@ void AboutView::AddButton(const forms::CommandButton& model, const char* id) {
                              ? 0
                              : static_cast<char>(std::tolower(static_cast<unsigned char>(
                                    caption[static_cast<std::size_t>(accessIndex)])));
-  buttons_.push_back({model, id, accessKey});
+  buttons_.push_back({id, accessKey});
 }
 
 void AboutView::Listen(bool on) {

@@ -36,7 +36,6 @@ class AboutView : public app::AboutFormWindow {
 
  private:
   struct Button {
-    const forms::CommandButton& model;
     std::string id;
     char accessKey;  // 0: none
   };
