@@ -1,8 +1,10 @@
 #include <benchmark/benchmark.h>
 
 #include <cstdint>
+#include <vector>
 
 #include "game/game_rules.h"
+#include "short_round.h"
 
 namespace {
 
@@ -38,3 +40,16 @@ void BM_Fire(benchmark::State& state) {
 BENCHMARK(BM_Fire);
 
 }  // namespace
+
+int main(int argc, char** argv) {
+  std::vector<char*> arguments(argv, argv + argc);
+  char shortTime[] = "--benchmark_min_time=0.01";
+  if (ShortRound()) {
+    arguments.insert(arguments.begin() + 1, shortTime);  // a flag given after it still wins
+  }
+  int count = static_cast<int>(arguments.size());
+  benchmark::Initialize(&count, arguments.data());
+  benchmark::RunSpecifiedBenchmarks();
+  benchmark::Shutdown();
+  return 0;
+}
