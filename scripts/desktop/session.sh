@@ -8,14 +8,22 @@ app=""
 fail() { echo "FAIL: $*" >&2 && exit 1; }
 # Runs a command every 20 ms until it succeeds, for up to 20 seconds (or $tries times).
 poll() { for _ in $(seq "${tries:-1000}"); do "$@" && return 0 || sleep 0.02; done; return 1; }
+# Runs a command every 20 ms for a second (or $tries times): it must succeed every time. What
+# must not happen is given the time to happen late.
+stays() { for _ in $(seq "${tries:-50}"); do "$@" || return 1; sleep 0.02; done; }
 # The session ends with the script; a process that does not end within five seconds of being
 # asked to is killed, and fails the script.
 session_alive() { for pid in "${session_pids[@]}" $app; do kill -0 "$pid" 2>/dev/null && return; done; false; }
+private_prefix=""
 end_session() {
   local status=$?
   kill "${session_pids[@]}" $app 2>/dev/null || true
   tries=250 poll eval '! session_alive' ||
     { kill -KILL "${session_pids[@]}" $app; echo "FAIL: a process outlived its session" >&2; status=1; }
+  if [ -n "$private_prefix" ]; then
+    WINEPREFIX=$private_prefix /usr/lib/wine/wineserver -k 2>/dev/null || true
+    rm -rf "$private_prefix"
+  fi
   rm -rf "$session_dir"
   exit "$status"
 }
@@ -33,6 +41,19 @@ start_desktop() {
     start_x
     start_window_manager "$desktop"
   fi
+}
+# A Wine prefix of the session's own, made beside a prepared one (PREFIX): its programs share no
+# windows, registry or Wine server with another session's. The Windows programs' files, which
+# Wine only reads, are linked rather than copied.
+use_wine_prefix_like() {
+  local windows=drive_c/windows
+  private_prefix=$(mktemp -d "$1.XXXXXX")
+  export WINEPREFIX=$private_prefix
+  tar -C "$1" --exclude="./$windows/system32" --exclude="./$windows/syswow64" \
+    --exclude="./$windows/winsxs" -cf - . | tar -C "$WINEPREFIX" -xf -
+  for folder in system32 syswow64 winsxs; do
+    [ ! -d "$1/$windows/$folder" ] || cp -al "$1/$windows/$folder" "$WINEPREFIX/$windows/"
+  done
 }
 # Starts a program in the background, its process in $app: the Linux program, or
 # the Windows program under Wine in the prefix that WINEPREFIX names.

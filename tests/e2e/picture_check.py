@@ -2,7 +2,7 @@
 standard input), the same for every program and display: the window's scale is its width over
 208 pixels.
 
-  cannon-edge           the x of the first lit pixel on the cannon's bottom row, at 96 dpi
+  cannon-edge           the x of the cannon's left edge on its bottom row, at 96 dpi
   in-blocks GOLDEN      whether the cannon is the reviewed picture's, in whole blocks
   colour X Y            the name of the colour of a pixel (a hexadecimal value if unnamed)
 """
@@ -21,7 +21,10 @@ def main(command, *args):
     scale = shot.width // 208
     if command == "cannon-edge":
         row = 335 * scale
-        print(next(x for x in range(shot.width) if shot.getpixel((x, row)) != (0, 0, 0)) // scale)
+        # The field's colour is the user's menu-text colour under Windows: not always black. The
+        # cannon never reaches the window's left edge.
+        field = shot.getpixel((0, row))
+        print(next(x for x in range(shot.width) if shot.getpixel((x, row)) != field) // scale)
     elif command == "in-blocks":
         box = tuple(edge * scale for edge in CANNON)
         cannon = shot.crop(box)

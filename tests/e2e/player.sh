@@ -1,6 +1,7 @@
 # Sourced by the end-to-end tests: the game on a private desktop (scripts/desktop/session.sh),
 # on request the accessibility bus, and what a player does and sees in the game's windows.
 source "$(dirname "${BASH_SOURCE[0]}")/../../scripts/desktop/session.sh"
+[ -z "${VEXAL_WINE_PREFIX:-}" ] || use_wine_prefix_like "$VEXAL_WINE_PREFIX"
 start_accessibility_bus() {
   eval "$(dbus-launch --sh-syntax)"
   /usr/libexec/at-spi-bus-launcher --launch-immediately >/dev/null 2>&1 &
@@ -46,7 +47,7 @@ press_keys() {
     if [ "$key" = 6 ] && ((cannon + 100 < 2590)); then cannon=$((cannon + 100)); fi
   done
 }
-# The x of the first lit pixel on the cannon's bottom row, in the game window's pixels at 96
+# The x of the cannon's left edge on its bottom row, in the game window's pixels at 96
 # dots per inch: pixel row 335 at that scale.
 cannon_left_edge() { picture "$game" | check_picture cannon-edge; }
 # Waits until the game window shows the cannon where the keys put it (its twips to the pixel).
