@@ -20,7 +20,7 @@ export ASAN_OPTIONS=quarantine_size_mb=0:thread_local_quarantine_size_kb=0
 start_program "$program" -qwindowtitle X -qwindowgeometry 50x50 -stylesheet /nonexistent
 game=$(wait_for_window Game)
 expect_game_window "${OUTPUT_SCALE:-1}"
-[ "$(window_count "$app")" -eq 1 ] || fail "more than one window"
+tries=25 stays eval '[ "$(window_count "$app")" -eq 1 ]' || fail "more than one window"
 [[ $program == *.exe ]] || [ "$(identity "$game")" = "$VEXAL_APP_ID" ] || fail "its id is $(identity "$game")"
 # Motif functions resize (0x2), but neither minimize (0x8) nor maximize (0x10): openbox keeps
 # its buttons regardless, so the hints themselves are checked.
@@ -31,7 +31,7 @@ fi
 # Keys go to the active window once it has taken the focus.
 move_window "$game" 0 0
 activate "$game"
-sleep 0.5
+poll eval '[ "$(focused_window)" = "$game" ]' || fail "the game window has not the focus"
 delay=20 press_keys 4 4 4 4 4 4 4 4 4 4 4 4
 expect_cannon
 [ "$(cannon_left_edge)" = 5 ] || fail "twelve 4s put the cannon's edge on $(cannon_left_edge)"

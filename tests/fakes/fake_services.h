@@ -40,7 +40,9 @@ struct Registry : about::Registry {
     if (options != 0) {
       return 87;  // invalid parameter: the options are reserved
     }
-    if (root != kHkeyLocalMachine || !keys.contains(key) || (access & ~kKeyRead) != 0) {
+    constexpr RegistryKey kLocalMachine = static_cast<RegistryKey>(0x80000002u);
+    constexpr std::int32_t kReadRights = 0x20019;  // standard read, query, enumerate, notify
+    if (root != kLocalMachine || !keys.contains(key) || (access & ~kReadRights) != 0) {
       return keys.contains(key) ? 5 : 2;
     }
     opened.push_back(key);

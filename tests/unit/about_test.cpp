@@ -17,6 +17,9 @@ Value Text(const std::string& text, bool withZero = true, std::int32_t type = kR
   return RegistryValue{.type = type, .bytes = Bytes(text, withZero)};
 }
 
+const std::string kPrimary = "SOFTWARE\\Microsoft\\Shared Tools\\MSINFO";
+const std::string kFallback = "SOFTWARE\\Microsoft\\Shared Tools Location";
+const std::string kUnavailable = "System Information Is Unavailable At This Time";
 const std::string kTool = "C:\\Program Files\\Info\\msinfo32.exe";
 const std::string kFolder = "C:\\Tools";
 const std::string kInFolder = kFolder + "\\MSINFO32.EXE";
@@ -57,10 +60,10 @@ TEST(StartSysInfoTest, WhatIsStartedForWhatTheRegistryHolds) {
   for (const Case& test : cases) {
     fakes::Services fake;
     if (test.primary) {
-      fake.registry.keys[kPrimaryKey]["PATH"] = *test.primary;
+      fake.registry.keys[kPrimary]["PATH"] = *test.primary;
     }
     if (test.fallback) {
-      fake.registry.keys[kFallbackKey]["MSINFO"] = *test.fallback;
+      fake.registry.keys[kFallback]["MSINFO"] = *test.fallback;
     }
     if (test.toolInFolder) {
       fake.recorded.files = {kInFolder};
@@ -72,8 +75,7 @@ TEST(StartSysInfoTest, WhatIsStartedForWhatTheRegistryHolds) {
 
     std::vector<std::string> seen = fake.recorded.started;
     seen.insert(seen.end(), fake.recorded.shown.begin(), fake.recorded.shown.end());
-    EXPECT_EQ(seen,
-              std::vector<std::string>{test.started.empty() ? kSysInfoUnavailable : test.started})
+    EXPECT_EQ(seen, std::vector<std::string>{test.started.empty() ? kUnavailable : test.started})
         << test.name;
     EXPECT_EQ(fake.recorded.styles, std::vector<int>{test.started.empty() ? kOkOnly : kNormalFocus})
         << test.name;

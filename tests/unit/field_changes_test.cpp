@@ -5,7 +5,6 @@
 #include <functional>
 #include <set>
 #include <tuple>
-#include <utility>
 
 namespace app {
 namespace {
@@ -22,7 +21,7 @@ Areas AreasOf(const std::vector<forms::Control>& controls) {
 }
 
 // After a first showing, a change names the areas that show something else: old and new. A
-// target's picture is 18 x 20 pixels, the shot's 2 x 3; the line is one pixel wide.
+// target's picture is 18 x 20 pixels, the shot's 2 x 3.
 TEST(FieldChangesTest, NamesTheOldAndTheNewAreaOfWhatChanged) {
   using Form = playfield::Form1;
   const std::vector<std::tuple<const char*, std::function<void(Form&)>, Areas>> cases = {
@@ -32,12 +31,6 @@ TEST(FieldChangesTest, NamesTheOldAndTheNewAreaOfWhatChanged) {
        {{1350, 3480, 270, 300}, {1450, 3480, 270, 300}}},
       {"a target is hit", [](Form& f) { f.b(2).Visible = false; }, {{3180, 3000, 270, 300}}},
       {"the shot is fired", [](Form& f) { f.f.Visible = true; }, {{0, 4440, 30, 45}}},
-      {"the line turns end for end and slopes",
-       [](Form& f) {
-         std::swap(f.Line1.X1, f.Line1.X2);
-         f.Line1.Y1 = 5100;
-       },
-       {{-120, 5040, 3255, 15}, {-120, 5040, 3255, 75}}},
   };
   for (const auto& [name, change, expected] : cases) {
     Form form;

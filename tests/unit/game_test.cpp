@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <string>
 #include <tuple>
 #include <vector>
@@ -27,14 +28,16 @@ struct Game {
       Form_KeyPress(form, code);
     }
   }
-  // Hides every target out of the shot's way, then places oval i at top 3000.
-  forms::Image& Only(int i, float left, bool visible = true) {
+  // Every target out of the shot's way and hidden, for the cases to place their own.
+  void Clear() {
     for (int j = 0; j < 3; ++j) {
-      form.c(j).Left = form.b(j).Left = -1000;
-      form.c(j).Visible = form.b(j).Visible = false;
+      Put(form.c(j), -1000, 3000, false);
+      Put(form.b(j), -1000, 3000, false);
     }
-    static_cast<forms::Control&>(form.c(i)) = {.Left = left, .Top = 3000, .Visible = visible};
-    return form.c(i);
+  }
+  static forms::Image& Put(forms::Image& target, float left, float top, bool visible = true) {
+    static_cast<forms::Control&>(target) = {.Left = left, .Top = top, .Visible = visible};
+    return target;
   }
   void Aim(float left, float top) {
     static_cast<forms::Control&>(form.f) = {.Left = left, .Top = top, .Visible = true};
@@ -49,7 +52,7 @@ struct Game {
     return {oval, oval, oval, square, square, square};
   }
   // A hit target travels on hidden, at its row's height all the same.
-  void HideAPair() { form.c(1).Visible = form.b(1).Visible = false; }
+  void HideAPair() { form.c(1).Visible = form.b(2).Visible = false; }
 
   playfield::Form1 form;
 };
@@ -71,53 +74,84 @@ TEST(TickTest, FromTheStartEachTargetEscapesOnItsOwnTickAndEvery39After) {
   EXPECT_EQ(game.Wins() + game.form.aa.Caption(), "00");
 }
 
-// An oval and a square stand at 1000, top 3000, after their step; the shot hits every target
-// whose leftmost hundred twips hold it, visible or not, and the hit targets move on hidden.
+// After their step oval c(0) stands at 1000 with its row's top 3480, and square b(2) at 1500
+// with 3000, or over the oval. The shot hits every target whose leftmost hundred twips hold it
+// and whose top it has reached, visible or not; the hit targets move on hidden.
 TEST(TickTest, TheShotHitsTheLeftmostHundredTwipsOfEveryTarget) {
-  const std::vector<std::tuple<float, float, bool, std::string>> cases = {
-      {1000, -35430, true, "2"}, {1100, -35430, true, "2"}, {999, -35430, true, "0"},
-      {1101, -35430, true, "0"}, {1050, 3000, true, "2"},   {1050, 3001, true, "0"},
-      {1050, -35430, false, "2"}};
-  for (const auto& [shotLeft, shotTop, visible, wins] : cases) {
+  struct Case {
+    float shotLeft, shotTop, squareLeft;
+    bool visible;
+    std::string seen;  // the wins, and the targets hidden after the tick
+  };
+  const std::vector<Case> cases = {{1000, -35430, 1500, true, "1 oval"},
+                                   {1100, -35430, 1500, true, "1 oval"},
+                                   {999, -35430, 1500, true, "0"},
+                                   {1101, -35430, 1500, true, "0"},
+                                   {1500, -35430, 1500, true, "1 square"},
+                                   {1600, -35430, 1500, true, "1 square"},
+                                   {1499, -35430, 1500, true, "0"},
+                                   {1601, -35430, 1500, true, "0"},
+                                   {1050, 3480, 1500, true, "1 oval"},
+                                   {1050, 3481, 1500, true, "0"},
+                                   {1550, 3000, 1500, true, "1 square"},
+                                   {1550, 3001, 1500, true, "0"},
+                                   {1050, 3200, 1000, true, "1 oval"},
+                                   {1050, -35430, 1000, true, "2 oval square"},
+                                   {1050, -35430, 1000, false, "2 oval square"},
+                                   {1550, -35430, 1500, false, "1 oval square"}};
+  for (const Case& test : cases) {
     Game game;
-    forms::Image& oval = game.Only(1, 900, visible);
-    forms::Image& square = game.form.b(1) = oval;
-    game.Aim(shotLeft, shotTop);
+    game.Clear();
+    const forms::Image& oval = Game::Put(game.form.c(0), 900, 3480, test.visible);
+    const forms::Image& square =
+        Game::Put(game.form.b(2), test.squareLeft - 100, 3000, test.visible);
+    game.Aim(test.shotLeft, test.shotTop);
     game.Tick();
-    EXPECT_EQ(game.Wins(), wins) << shotLeft << "," << shotTop;
-    EXPECT_EQ(oval.Visible || square.Visible, visible && wins == "0") << shotLeft;
-    EXPECT_EQ(oval.Left + square.Left, 2000) << "hit targets move on";
+    const std::string seen =
+        game.Wins() + (oval.Visible ? "" : " oval") + (square.Visible ? "" : " square");
+    EXPECT_EQ(seen, test.seen) << test.shotLeft << "," << test.shotTop;
+    EXPECT_EQ(std::pair(oval.Left, square.Left), std::pair(1000.0f, test.squareLeft))
+        << "hit targets move on";
   }
 }
 
-// A visible target counts its escape before the hit test, a hidden one none; both come back
-// visible at -1000. Every tick ends with the shot parked.
+// Oval c(2) and square b(1) reach the bound: a visible one counts its escape before the hit
+// test, a hidden one none; both come back visible at -1000. Every tick ends with the shot parked.
 TEST(TickTest, EscapesCountBeforeTheHitTestAndTheShotIsParked) {
-  Game game;
-  forms::Image& oval = game.Only(0, 2800);
-  forms::Image& square = game.form.b(0) = game.form.c(0);
-  square.Visible = false;
-  game.Aim(2850, -35430);  // where the targets were before their step
-  game.Tick();
-  EXPECT_EQ(game.form.k.Caption() + "/" + game.Wins(), "1/0");
-  EXPECT_EQ(oval.Left + square.Left, -2000);
-  EXPECT_TRUE(oval.Visible && square.Visible);
-  EXPECT_EQ(std::tuple(game.form.f.Visible, game.form.f.Top, game.form.f.Left),
-            std::tuple(false, 40000.0f, 100000.0f));
+  const std::vector<std::tuple<bool, bool, std::string>> cases = {
+      {true, false, "1"}, {false, true, "1"}, {true, true, "2"}, {false, false, "0"}};
+  for (const auto& [ovalVisible, squareVisible, losses] : cases) {
+    Game game;
+    game.Clear();
+    const forms::Image& oval = Game::Put(game.form.c(2), 2800, 3480, ovalVisible);
+    const forms::Image& square = Game::Put(game.form.b(1), 2790, 3000, squareVisible);
+    game.Aim(2850, -35430);  // where the targets were before their step
+    game.Tick();
+    EXPECT_EQ(game.form.k.Caption() + "/" + game.Wins(), losses + "/0");
+    EXPECT_EQ(std::tuple(oval.Left, oval.Visible, square.Left, square.Visible),
+              std::tuple(-1000.0f, true, -1000.0f, true));
+    EXPECT_EQ(std::tuple(game.form.f.Visible, game.form.f.Top, game.form.f.Left),
+              std::tuple(false, 40000.0f, 100000.0f));
+  }
 }
 
+// The rows are tested index by index, the oval first: the target that the fifteenth win comes
+// from lifts both rows, and the next one tested, at top 3000 before, misses at 2900.
 TEST(TickTest, AWinThatLevelsUpLiftsTheRowsBeforeTheNextTest) {
-  Game game;
-  game.Only(0, 900);          // tested first, at top 3000: the fifteenth win
-  game.form.b(0).Left = 900;  // tested next, at its new top 2900, above the shot
-  game.form.b(0).Visible = true;
-  game.form.l.SetCaption("14");
-  game.Aim(1000, 2950);
-  game.Tick();
-  EXPECT_EQ(game.Wins() + "/" + game.form.aa.Caption(), "15/1");
-  EXPECT_TRUE(game.form.b(0).Visible) << "missed at its new top";
-  EXPECT_EQ(game.Tops(), (std::vector<float>{2900, 3380, 3380, 2900, 2900, 2900}))
-      << "the hidden targets rise with their rows";
+  const std::vector<std::tuple<int, int, std::string>> cases = {
+      {0, 0, "oval"}, {1, 0, "square"}};  // the oval's index, the square's, who scores
+  for (const auto& [ovalIndex, squareIndex, scorer] : cases) {
+    Game game;
+    game.Clear();
+    forms::Image& oval = Game::Put(game.form.c(ovalIndex), 900, 3000);
+    forms::Image& square = Game::Put(game.form.b(squareIndex), 900, 3000);
+    game.form.l.SetCaption("14");
+    game.Aim(1000, 2950);
+    game.Tick();
+    EXPECT_EQ(game.Wins() + "/" + game.form.aa.Caption(), "15/1");
+    EXPECT_EQ(oval.Visible ? "square" : "oval", scorer);
+    EXPECT_EQ(std::pair(oval.Top, square.Top), std::pair(2900.0f, 2900.0f));
+  }
 }
 
 // Wins reached one by one: the rows' tops and the level after each.
@@ -168,6 +202,22 @@ TEST(LevelTest, TheResetComesBeforeTheLevelTestAndACaptionMustBeANumber) {
   }
 }
 
+// Only a new caption of the wins counter runs the level test: not the same caption again, and
+// not the losses counter.
+TEST(LevelTest, OnlyANewWinsCaptionRunsTheLevelTest) {
+  using Form = playfield::Form1;
+  const std::vector<std::tuple<const char*, std::function<void(Form&)>, float, std::string>> cases =
+      {{"15 wins, set twice", [](Form& f) { f.l.SetCaption("15"), f.l.SetCaption("15"); }, 2900,
+        "1"},
+       {"15 losses", [](Form& f) { f.k.SetCaption("15"); }, 3000, "0"}};
+  for (const auto& [name, change, squareTop, level] : cases) {
+    Game game;
+    change(game.form);
+    EXPECT_EQ(std::pair(game.form.b(1).Top, game.form.aa.Caption()), std::pair(squareTop, level))
+        << name;
+  }
+}
+
 // From 1080, the cannon after presses of a key.
 TEST(KeyPressTest, TheCannonStopsShortOfItsLimitsAndOtherKeysDoNothing) {
   const std::vector<std::tuple<float, char, int, float>> cases = {
@@ -192,7 +242,8 @@ TEST(KeyPressTest, TheSpaceBarFliesTheShotAndTheNextTickTestsOnlyTheLastShot) {
   EXPECT_EQ(game.form.f.Left, 1320) << "the cannon moves, the shot does not";
   game.Press(' ');
   EXPECT_EQ(game.form.f.Left, 1820);
-  game.Only(0, 1220);  // at 1320 after its step: in the first shot's column
+  game.Clear();
+  Game::Put(game.form.c(0), 1220, 3480);  // at 1320 after its step: in the first shot's column
   game.Tick();
   EXPECT_EQ(game.Wins(), "0");
 }

@@ -2,12 +2,11 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <chrono>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
-#include <iterator>
+#include <sstream>
 #include <thread>
 
 #include "about/system_info.h"
@@ -18,53 +17,85 @@ namespace {
 
 namespace fs = std::filesystem;
 
-// In a folder of its own, alone on PATH: tools that add a mark each time they run, and presses of
-// System Info with the stand-in registry or with a registry that holds a given value. The value
-// is one program path: never split at blanks, never given to a shell.
-TEST(PosixServicesTest, TheToolOnPathIsStartedAndAValueIsNeverAShellCommand) {
+const std::string kToolKey = "SOFTWARE\\Microsoft\\Shared Tools\\MSINFO";
+
+// What the tools that ran wrote in the log, one path a line.
+std::string Ran(const fs::path& log) {
+  std::ifstream lines(log);
+  std::stringstream text;
+  text << lines.rdbuf();
+  return text.str();
+}
+
+struct Case {
+  std::vector<std::string> tools;  // "a/name" or "b/name"; "-" before it: not executable
+  std::string value;               // the registry's value; empty: the stand-in registry
+  std::string started;             // the tool started, as "a/name"; empty: the message instead
+};
+
+// Folders a and b, in that order on PATH, hold tools that write their path in a log when they
+// run. The stand-in registry names the first tool of its list that a folder holds, the earlier
+// folder first; a value of the registry is one program path, never split at blanks, never given
+// to a shell.
+TEST(PosixServicesTest, TheFirstToolOfTheListIsStartedAndAValueIsNeverAShellCommand) {
   char pattern[] = "/tmp/vexal-host-XXXXXX";
-  const fs::path folder = mkdtemp(pattern);
+  const fs::path root = mkdtemp(pattern);
+  const fs::path log = root / "ran";
+  const std::string marker = (root / "made").string();
+  const std::vector<Case> cases = {
+      {{"a/xfce4-taskmanager", "b/hardinfo"}, "", "b/hardinfo"},
+      {{"b/kinfocenter", "a/kinfocenter"}, "", "a/kinfocenter"},
+      {{"a/mate-system-monitor", "a/gnome-system-monitor"}, "", "a/gnome-system-monitor"},
+      {{"-a/hardinfo", "b/xfce4-taskmanager"}, "", "b/xfce4-taskmanager"},
+      {{"a/top"}, "", ""},
+      {{"a/my tool"}, "/bin/echo; /usr/bin/touch " + marker, ""},
+      {{"a/my tool"}, "CASE/a/my", ""},
+      {{"a/my tool"}, "CASE/a/my tool", "a/my tool"}};
   const std::string savedPath = std::getenv("PATH");
-  setenv("PATH", folder.c_str(), 1);
-  for (const std::string tool : {"gnome-system-monitor", "my tool"}) {
-    std::ofstream(folder / tool) << "#!/bin/sh\necho >> '" << (folder / tool).string() << ".ran'\n";
-    fs::permissions(folder / tool, fs::perms::owner_all);
-  }
-  const std::string marker = (folder / "made").string();
-  const std::vector<std::pair<std::string, std::string>> cases = {
-      {"", "gnome-system-monitor"},  // the stand-in registry
-      {"/bin/echo; /usr/bin/touch " + marker, ""},
-      {(folder / "my").string(), ""},
-      {(folder / "my tool").string(), "my tool"}};
   PosixProgramStarter programs;
   PosixFileSystem files;
-  for (const auto& [value, started] : cases) {
+  std::string expectedLog;
+  for (int number = 0; const Case& test : cases) {
+    const fs::path folder = root / std::to_string(++number);
+    for (const char* name : {"a", "b"}) {
+      fs::create_directories(folder / name);
+    }
+    for (std::string tool : test.tools) {
+      const bool executable = !tool.starts_with('-');
+      tool.erase(0, executable ? 0 : 1);
+      std::ofstream(folder / tool) << "#!/bin/sh\necho \"$0\" >> '" << log.string() << "'\n";
+      fs::permissions(folder / tool, executable ? fs::perms::owner_all : fs::perms::owner_read);
+    }
+    setenv("PATH", ((folder / "a").string() + ":" + (folder / "b").string()).c_str(), 1);
+    std::string value = test.value;
+    if (value.starts_with("CASE/")) {
+      value.replace(0, 4, folder.string());
+    }
     fakes::Registry registry;
-    registry.keys[kPrimaryKey][kPrimaryValue] = {.bytes = fakes::Bytes(value)};
+    registry.keys[kToolKey]["PATH"] = {.bytes = fakes::Bytes(value)};
     StandInRegistry standIn;
     fakes::Host messages;
     SystemServices host{value.empty() ? static_cast<Registry&>(standIn) : registry, programs, files,
                         messages};
     StartSysInfo(host);
-    EXPECT_EQ(messages.shown.empty(), !started.empty()) << value;
-    for (int waited = 0; !started.empty() && waited < 500; ++waited) {
-      if (fs::exists(folder / (started + ".ran")))
-        break;
+    EXPECT_EQ(messages.shown.empty(), !test.started.empty()) << number;
+    if (!test.started.empty()) {
+      expectedLog += (folder / test.started).string() + "\n";
+    }
+    for (int waited = 0; Ran(log) != expectedLog && waited < 500; ++waited) {
       std::this_thread::sleep_for(std::chrono::milliseconds(10));
     }
+    EXPECT_EQ(Ran(log), expectedLog) << number;
   }
-  // Each tool ran once, for its own case, and the command in a value never ran.
-  for (const std::string tool : {"gnome-system-monitor", "my tool"}) {
-    std::ifstream marks(folder / (tool + ".ran"));
-    EXPECT_EQ(std::count(std::istreambuf_iterator<char>(marks), {}, '\n'), 1) << tool;
-  }
-  EXPECT_FALSE(fs::exists(marker));
+  EXPECT_FALSE(fs::exists(marker)) << "a value ran as a shell command";
+  setenv("PATH", (root / "1" / "b").c_str(), 1);  // which holds a tool
   RegistryKey key = 0;
-  EXPECT_EQ(StandInRegistry().RegOpenKeyExA(kHkeyLocalMachine, kPrimaryKey, 0, 0x2003F, key),
-            kErrorAccessDenied)
+  EXPECT_EQ(StandInRegistry().RegOpenKeyExA(static_cast<RegistryKey>(0x80000002u), kToolKey, 0,
+                                            0x2003F, key),
+            5)
       << "read rights only";
   setenv("PATH", savedPath.c_str(), 1);
-  fs::remove_all(folder);
+  fs::remove_all(root);
 }
 
 }  // namespace

@@ -36,6 +36,29 @@ TEST(AboutWindowTest, OpensOnceAsAFixedWhiteTopLevelWindowAndPausesTheGame) {
   ExpectGolden(about.grab().toImage(), "about");
 }
 
+// Only a left click on the About caption opens the About window: not one on another label, and
+// not one of another button.
+TEST(AboutWindowTest, OnlyALeftClickOnTheCaptionOpensIt) {
+  AboutOpen game;
+  for (const forms::Label* label : game.form.Labels()) {
+    auto* widget = const_cast<qt::LabelWidget*>(game.Window().WidgetOf(*label));
+    QTest::mouseClick(widget, label == &game.form.Label4 ? Qt::RightButton : Qt::LeftButton);
+    EXPECT_EQ(game.game.AboutWindow(), nullptr) << label->Caption();
+  }
+  game.ClickAbout();
+}
+
+// With the About window in front, the game's keys reach its buttons, not the game.
+TEST(AboutWindowTest, TheGamesKeysDoNothingInIt) {
+  AboutOpen game;
+  game.ClickAbout();
+  for (const Qt::Key key : {Qt::Key_4, Qt::Key_6}) {
+    game.Key(key);
+  }
+  EXPECT_EQ(game.form.p.Left, 1080);
+  EXPECT_NE(game.game.AboutWindow(), nullptr);
+}
+
 TEST(AboutWindowTest, OkEnterAndEscResumeTheGameAndUnload) {
   for (const Qt::Key key : {Qt::Key_Escape, Qt::Key_Return, Qt::Key_Enter}) {
     AboutOpen game;
@@ -55,7 +78,10 @@ TEST(AboutWindowTest, TabThenEnterAndAltSReachSystemInfo) {
   game.Key(Qt::Key_Return);
   EXPECT_EQ(game.services.recorded.shown.size(), 1u);
   game.Key(Qt::Key_S, Qt::AltModifier);
-  QTest::qWait(300);  // an access key presses its button as a short animated click
+  // An access key presses its button as a short animated click.
+  for (int waited = 0; game.services.recorded.shown.size() < 2 && waited < 3000; waited += 10) {
+    QTest::qWait(10);
+  }
   EXPECT_EQ(game.services.recorded.shown.size(), 2u);
   EXPECT_EQ(game.host.AboutWidget(), &about) << "the About window stays open";
   EXPECT_EQ(game.form.Timer1.Interval(), 0);

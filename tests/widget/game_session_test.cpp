@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include "forms/twips.h"
 #include "harness.h"
 
 namespace {
@@ -32,7 +31,8 @@ TEST(GameSessionTest, TicksFromTheTimerMoveTheTargetsOnTheNextDrawing) {
   started.form.Timer1.SetInterval(0);
   ASSERT_GE(oval.Left, 300);
   const QImage shot = started.Grab();
-  const QPoint left(forms::TwipsToPixels(oval.Left), forms::TwipsToPixels(oval.Top) + 10);
+  // Fifteen twips to the pixel.
+  const QPoint left(static_cast<int>(oval.Left) / 15, static_cast<int>(oval.Top) / 15 + 10);
   EXPECT_EQ(shot.pixel(left + QPoint(9, 0)), 0xFF00FF00u) << "the oval where the ticks took it";
   EXPECT_EQ(shot.pixel(left - QPoint(1, 0)), 0xFF000000u);
 }

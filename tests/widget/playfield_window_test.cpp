@@ -48,16 +48,26 @@ TEST(QtHostTest, TheTimerFollowsTheModelInterval) {
   EXPECT_EQ(periods, (std::vector<int>{15, 0, 100}));
 }
 
-TEST(ErrorReportTest, NamesTheErrorInABoxTitledWithTheApplication) {
-  QString report;
-  QTimer::singleShot(0, [&] {
-    auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-    report = box == nullptr ? "no box" : box->windowTitle() + "|" + box->text();
-    // Without a box the wait ends rather than hang.
-    box != nullptr ? box->button(QMessageBox::Ok)->click() : QCoreApplication::exit();
+// An error that no handler traps is reported in a box titled with the application's name, and
+// ends the event loop, whose status main() returns, with a failure.
+TEST(ErrorReportTest, AnUntrappedErrorIsReportedAndEndsTheProgramWithAFailure) {
+  qt::QtHost host;
+  fakes::Services services;
+  app::Game game(host, services.host);
+  game.Form().k.SetCaption("x");  // the first escape cannot be counted
+  ASSERT_TRUE(game.Start());
+  QString report = "no box";
+  QTimer answer;
+  QObject::connect(&answer, &QTimer::timeout, [&] {
+    if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+      report = box->windowTitle() + "|" + box->text();
+      box->button(QMessageBox::Ok)->click();
+    }
   });
-  qt::QtHost().ReportError(forms::errors::ElementDoesNotExist(3));
-  EXPECT_EQ(report, "vexal|Run-time error '340':\n\nControl array element '3' doesn't exist");
+  answer.start(10);
+  QTimer::singleShot(5000, [] { QCoreApplication::exit(99); });  // rather than hang
+  EXPECT_EQ(QApplication::exec(), 1);
+  EXPECT_EQ(report, "vexal|Run-time error '13':\n\nType mismatch");
 }
 
 }  // namespace
