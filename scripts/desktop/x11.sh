@@ -1,10 +1,13 @@
 # Sourced by session.sh: a private X server and its window manager, and what a user does there
 # (xdotool's keys and clicks go through the XTEST extension like real ones). A window is an X id.
 
-# Xvfb picks a free display itself and tells which. It must not reset when its last client
-# leaves: a window manager or program connecting just then would be turned away.
+# Xvfb picks a free display itself and tells which. It does not reset when its last client
+# leaves, which would turn away a window manager or program connecting just then; with
+# x_server_resets set it does, as a desktop's X server may.
 start_x() {
-  Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp -noreset 3>"$session_dir/display" 2>/dev/null &
+  local keep=-noreset
+  [ -z "${x_server_resets:-}" ] || keep=""
+  Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp $keep 3>"$session_dir/display" 2>/dev/null &
   session_pids+=($!)
   poll test -s "$session_dir/display" || fail "Xvfb did not start"
   export DISPLAY=":$(head -n 1 "$session_dir/display")" XDG_RUNTIME_DIR="$session_dir/runtime"
