@@ -4,7 +4,7 @@ Usage: wayland_seat.py windows                          a line a window: id pid 
                                                         height (client area, logical pixels)
                                                         app_id, a tab and the title
        wayland_seat.py SOCKET keys DELAY_MS KEY...      each key (4, space, Return, alt+s) pressed
-                                                        and released
+                                                        and released, DELAY_MS between two
        wayland_seat.py SOCKET press|release|click X Y   the left button at output pixels X, Y
 """
 import json
@@ -49,7 +49,6 @@ def key(server, keysym, down):
 
 def button(server, pressed, x, y):
     server.sendall(struct.pack(">BBHH", 5, pressed, x, y))
-    time.sleep(0.05)
 
 
 if sys.argv[1] == "windows":
@@ -57,18 +56,21 @@ if sys.argv[1] == "windows":
     sys.exit()
 (server, width, height), action, arguments = connect(sys.argv[1]), sys.argv[2], sys.argv[3:]
 if action == "keys":
-    for name in arguments[1:]:
+    for number, name in enumerate(arguments[1:]):
+        if number > 0:
+            time.sleep(int(arguments[0]) / 1000)  # between keys, none after the last
         syms = [KEYSYMS.get(part, ord(part[0])) for part in name.split("+")]
         for sym in syms:
             key(server, sym, 1)
         for sym in reversed(syms):
             key(server, sym, 0)
-        time.sleep(int(arguments[0]) / 1000)
 else:
+    # The pointer moves there first; a press and its release come 50 ms apart.
     x, y = map(int, arguments)
     button(server, 0, x, y)
     if action != "release":
         button(server, 1, x, y)
+        time.sleep(0.05)
     if action != "press":
         button(server, 0, x, y)
         button(server, 0, width - 1, height - 1)  # out of the way of the pictures

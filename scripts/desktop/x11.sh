@@ -37,7 +37,12 @@ click_in() { xdotool mousemove $(on_screen "$@") sleep 0.03 click --delay 0 1; }
 drag_in() {
   xdotool mousemove $(on_screen "$1" "$2" "$3") mousedown 1 mousemove $(on_screen "$1" "$4" "$5") mouseup 1
 }
-send_keys() { xdotool key --delay "${delay:-50}" "$@"; }
+# Keys with $delay ms (50 unless set) between them, and no wait after the last.
+send_keys() {
+  local between=()
+  (($# < 2)) || between=(key --delay "${delay:-50}" "${@:1:$#-1}")
+  xdotool "${between[@]}" key --delay 0 "${@: -1}"
+}
 # The client area as a PNG on standard output.
 picture() { import -window "$1" png:-; }
 close_window() { wmctrl -i -c "$1"; }

@@ -60,10 +60,7 @@ expect_cannon
 # Should OK's key have come before the focus, it is sent again.
 ok_about() {
   send_keys Return
-  for _ in 1 2 3 4 5; do
-    shown "About vexal" >/dev/null || return 0
-    sleep 0.1
-  done
+  tries=25 poll eval '! shown "About vexal" >/dev/null' && return 0
   activate "$about"
   send_keys Return
   wait_until_gone "About vexal"
