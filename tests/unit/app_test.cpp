@@ -1,6 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <functional>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "app/game.h"
@@ -9,142 +12,94 @@
 namespace app {
 namespace {
 
-using Log = std::vector<std::string>;
-
-// A host that shows nothing and writes down what the game asks of it. Its windows close as a
-// frame closes them: the About window reports that it has gone.
+// A host that shows nothing and writes down what the game asks of it, a word each. Its windows
+// close as a frame closes them: the About window reports that it has gone.
 struct RecordingHost : Host {
   struct Window : AboutFormWindow {
-    Window(Log& hostLog, Events& game) : log(hostLog), events(game) {}
+    Window(std::string& hostLog, Events& game) : log(hostLog), events(game) {}
     void ShowModel() override {}
-    void Present() override { log.push_back("present"); }
+    void Present() override { log += "present "; }
     void Close() override {
-      log.push_back("close");
+      log += "close ";
       events.AboutClosed();
     }
     about::frmAbout& Form() override { return form; }
-    Log& log;
+    std::string& log;
     Events& events;
     about::frmAbout form;
   };
   std::unique_ptr<FormWindow> OpenMainWindow(playfield::Form1&, Events& events) override {
-    log.push_back("main window");
+    log += "main ";
     return std::make_unique<Window>(log, events);
   }
   std::unique_ptr<AboutFormWindow> OpenAboutWindow(Events& events) override {
-    log.push_back("about window");
+    log += "about ";
     return std::make_unique<Window>(log, events);
   }
-  void SetTickPeriod(int milliseconds) override {
-    log.push_back("ticks " + std::to_string(milliseconds));
+  void SetTickPeriod(int ms) override { log += "ticks" + std::to_string(ms) + " "; }
+  void ReportError(const forms::RuntimeError& e) override {
+    log += "error" + std::to_string(e.Number()) + " ";
   }
-  void ReportError(const forms::RuntimeError& error) override {
-    log.push_back("report " + std::to_string(error.Number()));
-  }
-  void Quit(int status) override { log.push_back("quit " + std::to_string(status)); }
-  Log log;
+  void Quit(int status) override { log += "quit" + std::to_string(status) + " "; }
+  std::string log;
 };
 
-struct Case {
-  const char* name;
-  std::function<void(playfield::Form1&)> before;  // before the start
-  std::function<void(Game&)> events;
-  Log log;  // after the start's own
-  float cannonLeft;
-};
-
-// What each event asks of the host; an untrapped error is reported once, ends the program with
-// status 1 and lets no later event run.
-TEST(GameTest, EventsReachTheirHandlersAndTheProgramEndsWithItsLastWindowOrAnError) {
-  const auto nothing = [](playfield::Form1&) {};
-  const std::vector<Case> cases = {
-      {"keys",
-       nothing,
-       [](Game& g) {
-         g.KeyTyped('4');
-         g.KeyTyped('6');
-         g.KeyTyped('6');
-       },
-       {},
-       1180},
-      {"About pauses, a second click presents it, OK resumes",
-       nothing,
-       [](Game& g) {
-         g.AboutClicked();
-         g.AboutClicked();
-         g.OkClicked();
-       },
-       {"ticks 0", "about window", "present", "present", "ticks 15", "close"},
-       1080},
-      {"the About window closed by its frame leaves the game paused",
-       nothing,
-       [](Game& g) {
-         g.AboutClicked();
-         g.AboutClosed();
-         g.KeyTyped('4');
-         g.AboutClicked();
-       },
-       {"ticks 0", "about window", "present", "about window", "present"},
-       980},
-      {"the main window ends the program",
-       nothing,
-       [](Game& g) { g.MainClosed(); },
-       {"ticks 0", "quit 0"},
-       1080},
-      {"the About window outlives the main window, and OK ends the program",
-       nothing,
-       [](Game& g) {
-         g.AboutClicked();
-         g.MainClosed();
-         g.OkClicked();
-       },
-       {"ticks 0", "about window", "present", "ticks 0", "close", "quit 0"},
-       1080},
-      {"an error in a tick",
-       [](playfield::Form1& f) { f.k.SetCaption("x"); },
-       [](Game& g) {
-         g.Tick();
-         g.Tick();
-         g.KeyTyped('4');
-         g.AboutClicked();
-       },
-       {"report 13", "quit 1"},
-       1080},
-      {"an error in the load",
-       [](playfield::Form1& f) { f.b.Load(2); },
-       [](Game& g) {
-         g.KeyTyped('4');
-         g.Tick();
-       },
-       {"report 360", "quit 1"},
-       1080},
-  };
-  for (const Case& test : cases) {
-    RecordingHost host;
-    fakes::Services services;
-    Game game(host, services.host);
-    test.before(game.Form());
-    const bool started = game.Start();
-    const Log start = {"main window", "ticks 15", "present"};
-    EXPECT_EQ(started, host.log == start) << test.name;
-    host.log.erase(host.log.begin(), host.log.begin() + (started ? 3 : 0));
-    test.events(game);
-    EXPECT_EQ(host.log, test.log) << test.name;
-    EXPECT_EQ(game.Form().p.Left, test.cannonLeft) << test.name;
+// The events, a letter each: a click on About (a), OK (o), System Info (s), the About window
+// closed by its frame (x), the main window closed (m), a tick (t), a character typed (any other).
+void Deliver(Game& game, const std::string& events) {
+  for (const char event : events) {
+    switch (event) {
+      case 'a':
+        game.AboutClicked();
+        break;
+      case 'o':
+        game.OkClicked();
+        break;
+      case 's':
+        game.SysInfoClicked();
+        break;
+      case 'x':
+        game.AboutClosed();
+        break;
+      case 'm':
+        game.MainClosed();
+        break;
+      case 't':
+        game.Tick();
+        break;
+      default:
+        game.KeyTyped(event);
+    }
   }
 }
 
-// System Info runs the launcher on the game's services, and leaves the About window open.
-TEST(GameTest, SystemInfoAsksTheHostsServices) {
-  RecordingHost host;
-  fakes::Services services;
-  Game game(host, services.host);
-  game.Start();
-  game.AboutClicked();
-  game.SysInfoClicked();
-  EXPECT_EQ(services.recorded.shown,
-            std::vector<std::string>{"System Information Is Unavailable At This Time"});
-  EXPECT_NE(game.AboutWindow(), nullptr);
+// What each event asks of the host, after the start; System Info asks the game's services. An
+// untrapped error is reported once, ends the program with status 1 and lets no later event run.
+TEST(GameTest, EventsReachTheirHandlersAndTheProgramEndsWithItsLastWindowOrAnError) {
+  using Form = playfield::Form1;
+  const std::vector<std::tuple<std::function<void(Form&)>, std::string, std::string, float>> cases =
+      {{[](Form&) {}, "466", "", 1180},
+       {[](Form&) {}, "aao", "ticks0 about present present ticks15 close ", 1080},
+       {[](Form&) {}, "ax4a", "ticks0 about present about present ", 980},
+       {[](Form&) {}, "ass", "ticks0 about present ", 1080},
+       {[](Form&) {}, "m", "ticks0 quit0 ", 1080},
+       {[](Form&) {}, "amo", "ticks0 about present ticks0 close quit0 ", 1080},
+       {[](Form& f) { f.k.SetCaption("x"); }, "tt4a", "error13 quit1 ", 1080},
+       {[](Form& f) { f.b.Load(2); }, "4t", "error360 quit1 ", 1080}};
+  for (const auto& [before, events, log, cannonLeft] : cases) {
+    RecordingHost host;
+    fakes::Services services;
+    Game game(host, services.host);
+    before(game.Form());
+    const std::string start = "main ticks15 present ";
+    const bool started = game.Start();
+    EXPECT_EQ(started, host.log == start) << events;
+    host.log.erase(0, host.log.starts_with(start) ? start.size() : 0);
+    Deliver(game, events);
+    EXPECT_EQ(host.log, log) << events;
+    EXPECT_EQ(game.Form().p.Left, cannonLeft) << events;
+    EXPECT_EQ(services.recorded.shown.size(), std::ranges::count(events, 's')) << events;
+  }
 }
 
 }  // namespace

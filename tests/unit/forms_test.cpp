@@ -9,7 +9,6 @@
 #include "forms/colour.h"
 #include "forms/control_array.h"
 #include "forms/counter.h"
-#include "forms/event_boundary.h"
 #include "forms/image.h"
 #include "forms/single.h"
 #include "forms/timer.h"
@@ -77,24 +76,6 @@ TEST(RuntimeErrorTest, ModelOperationsThatRaise) {
       ErrorNumberOf([] { ToSingle(std::numeric_limits<double>::quiet_NaN()); }),
       ErrorNumberOf([&] { timer.SetInterval(1); })};
   EXPECT_EQ(numbers, (std::vector<int>{340, 340, 360, 380, 380, 6, 6, 0}));
-}
-
-// The second of three events raises: it is reported, and no event runs after it.
-TEST(EventBoundaryTest, AnUntrappedErrorIsReportedOnceAndEndsAllEvents) {
-  std::vector<std::string> seen;
-  EventBoundary events([&](const RuntimeError& error) { seen.push_back(ErrorReportText(error)); });
-  for (const bool raises : {false, true, false}) {
-    events.Raise([&] {
-      seen.push_back("ran");
-      if (raises) {
-        throw errors::ElementDoesNotExist(3);
-      }
-    });
-  }
-  EXPECT_EQ(seen,
-            (std::vector<std::string>{
-                "ran", "ran", "Run-time error '340':\n\nControl array element '3' doesn't exist"}));
-  EXPECT_TRUE(events.Ended());
 }
 
 }  // namespace

@@ -78,39 +78,28 @@ TEST(TickTest, FromTheStartEachTargetEscapesOnItsOwnTickAndEvery39After) {
 // with 3000, or over the oval. The shot hits every target whose leftmost hundred twips hold it
 // and whose top it has reached, visible or not; the hit targets move on hidden.
 TEST(TickTest, TheShotHitsTheLeftmostHundredTwipsOfEveryTarget) {
-  struct Case {
-    float shotLeft, shotTop, squareLeft;
-    bool visible;
-    std::string seen;  // the wins, and the targets hidden after the tick
-  };
-  const std::vector<Case> cases = {{1000, -35430, 1500, true, "1 oval"},
-                                   {1100, -35430, 1500, true, "1 oval"},
-                                   {999, -35430, 1500, true, "0"},
-                                   {1101, -35430, 1500, true, "0"},
-                                   {1500, -35430, 1500, true, "1 square"},
-                                   {1600, -35430, 1500, true, "1 square"},
-                                   {1499, -35430, 1500, true, "0"},
-                                   {1601, -35430, 1500, true, "0"},
-                                   {1050, 3480, 1500, true, "1 oval"},
-                                   {1050, 3481, 1500, true, "0"},
-                                   {1550, 3000, 1500, true, "1 square"},
-                                   {1550, 3001, 1500, true, "0"},
-                                   {1050, 3200, 1000, true, "1 oval"},
-                                   {1050, -35430, 1000, true, "2 oval square"},
-                                   {1050, -35430, 1000, false, "2 oval square"},
-                                   {1550, -35430, 1500, false, "1 oval square"}};
-  for (const Case& test : cases) {
+  // The shot's left and top, the square's left, whether both are visible, and what is seen after
+  // the tick: the wins, and the targets hidden (c for the oval, b for the square).
+  const std::vector<std::tuple<float, float, float, bool, std::string>> cases = {
+      {1000, -35430, 1500, true, "1 c"},    {1100, -35430, 1500, true, "1 c"},
+      {999, -35430, 1500, true, "0"},       {1101, -35430, 1500, true, "0"},
+      {1500, -35430, 1500, true, "1 b"},    {1600, -35430, 1500, true, "1 b"},
+      {1499, -35430, 1500, true, "0"},      {1601, -35430, 1500, true, "0"},
+      {1050, 3480, 1500, true, "1 c"},      {1050, 3481, 1500, true, "0"},
+      {1550, 3000, 1500, true, "1 b"},      {1550, 3001, 1500, true, "0"},
+      {1050, 3200, 1000, true, "1 c"},      {1050, -35430, 1000, true, "2 c b"},
+      {1050, -35430, 1000, false, "2 c b"}, {1550, -35430, 1500, false, "1 c b"}};
+  for (const auto& [shotLeft, shotTop, squareLeft, visible, expected] : cases) {
     Game game;
     game.Clear();
-    const forms::Image& oval = Game::Put(game.form.c(0), 900, 3480, test.visible);
-    const forms::Image& square =
-        Game::Put(game.form.b(2), test.squareLeft - 100, 3000, test.visible);
-    game.Aim(test.shotLeft, test.shotTop);
+    const forms::Image& oval = Game::Put(game.form.c(0), 900, 3480, visible);
+    const forms::Image& square = Game::Put(game.form.b(2), squareLeft - 100, 3000, visible);
+    game.Aim(shotLeft, shotTop);
     game.Tick();
     const std::string seen =
-        game.Wins() + (oval.Visible ? "" : " oval") + (square.Visible ? "" : " square");
-    EXPECT_EQ(seen, test.seen) << test.shotLeft << "," << test.shotTop;
-    EXPECT_EQ(std::pair(oval.Left, square.Left), std::pair(1000.0f, test.squareLeft))
+        game.Wins() + (oval.Visible ? "" : " c") + (square.Visible ? "" : " b");
+    EXPECT_EQ(seen, expected) << shotLeft << "," << shotTop;
+    EXPECT_EQ(std::pair(oval.Left, square.Left), std::pair(1000.0f, squareLeft))
         << "hit targets move on";
   }
 }

@@ -21,10 +21,7 @@ const std::string kToolKey = "SOFTWARE\\Microsoft\\Shared Tools\\MSINFO";
 
 // What the tools that ran wrote in the log, one path a line.
 std::string Ran(const fs::path& log) {
-  std::ifstream lines(log);
-  std::stringstream text;
-  text << lines.rdbuf();
-  return text.str();
+  return (std::stringstream() << std::ifstream(log).rdbuf()).str();
 }
 
 struct Case {
@@ -67,10 +64,8 @@ TEST(PosixServicesTest, TheFirstToolOfTheListIsStartedAndAValueIsNeverAShellComm
       fs::permissions(folder / tool, executable ? fs::perms::owner_all : fs::perms::owner_read);
     }
     setenv("PATH", ((folder / "a").string() + ":" + (folder / "b").string()).c_str(), 1);
-    std::string value = test.value;
-    if (value.starts_with("CASE/")) {
-      value.replace(0, 4, folder.string());
-    }
+    const std::string value =
+        test.value.starts_with("CASE/") ? folder.string() + test.value.substr(4) : test.value;
     fakes::Registry registry;
     registry.keys[kToolKey]["PATH"] = {.bytes = fakes::Bytes(value)};
     StandInRegistry standIn;
