@@ -1,11 +1,12 @@
 #!/usr/bin/env bash
 set -euo pipefail
-# The About window on a real desktop (see scripts/desktop/session.sh): it pauses the game and is an independent
-# top-level window, which on X11 a click on the main window puts behind it. A press on "About" released elsewhere is no click. A bare "s" is no access key, Esc
-# resumes the game, the frame's close leaves it paused. With no tool on PATH System Info says
-# so; its access key gives it the focus, which comes back with the About window after the box,
-# and activated, Enter presses it again. After the main window the About window holds the focus,
-# and OK closes it and the process ends with 0. Its X server resets when its last client leaves.
+# The About window on a real desktop (see scripts/desktop/session.sh): it pauses the game and is
+# an independent top-level window, which on X11 a click on the main window puts behind it. A
+# press on "About" released elsewhere is no click. A bare "s" is no access key, Esc resumes the
+# game, the frame's close leaves it paused. With no tool on PATH System Info says so; its access
+# key gives it the focus, which comes back with the About window after the box, and activated,
+# Enter presses it again. After the main window the About window holds the focus, and OK closes
+# it and the process ends with 0. Its X server resets when its last client leaves.
 # Usage: about_test.sh PROGRAM [DESKTOP]
 program=$1
 source "$(dirname "$0")/player.sh"
