@@ -5,7 +5,7 @@
 namespace about {
 namespace {
 
-const forms::Font kTextFont{.Name = "MS Sans Serif", .Size = 9.75, .Charset = 178};
+const forms::Font kTextFont{.Name = "MS Sans Serif", .Size = 9.75};
 
 forms::CommandButton Button(forms::Control place, const char* caption, int tabIndex) {
   forms::CommandButton button;

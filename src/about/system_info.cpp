@@ -24,7 +24,7 @@ class OpenKey {
   OpenKey(const OpenKey&) = delete;
   OpenKey& operator=(const OpenKey&) = delete;
 
-  RegistryKey handle = 0;
+  RegistryKey handle{};
 
  private:
   Registry& registry_;

@@ -48,12 +48,16 @@ const std::vector<forms::Control>& FieldChanges::Since(const playfield::Form1& f
   return changed_;
 }
 
-// Pictures are compared place by place in drawing order; a row that gains or loses a target
-// shifts the rest, which then count as changed: more repainted, never less.
+// Pictures are compared place by place in drawing order, the shorter list padded with nothing
+// drawn; a row that gains or loses a target shifts the rest, which then count as changed: more
+// repainted, never less.
 void FieldChanges::ComparePictures() {
-  for (std::size_t i = 0; i < std::max(now_.size(), pictures_.size()); ++i) {
-    const Drawn before = i < pictures_.size() ? pictures_[i] : Drawn{};
-    const Drawn after = i < now_.size() ? now_[i] : Drawn{};
+  const std::size_t places = std::max(now_.size(), pictures_.size());
+  now_.resize(places);
+  pictures_.resize(places);
+  auto next = pictures_.begin();
+  for (const Drawn& after : now_) {
+    const Drawn& before = *next++;
     if (before == after) {
       continue;
     }

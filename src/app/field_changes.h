@@ -26,8 +26,8 @@ class FieldChanges {
  private:
   struct Drawn {
     const forms::Bitmap* picture = nullptr;  // none: nothing drawn
-    float left = 0;
-    float top = 0;
+    float left{};
+    float top{};
     bool operator==(const Drawn&) const = default;
   };
   static Drawn DrawnOf(const forms::Image& image);

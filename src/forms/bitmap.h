@@ -9,8 +9,8 @@ namespace forms {
 
 // A picture, row by row from the top, one 0xAARRGGBB value a pixel.
 struct Bitmap {
-  int Width = 0;
-  int Height = 0;
+  int Width{};
+  int Height{};
   std::vector<std::uint32_t> Pixels;
 
   std::uint32_t At(int x, int y) const { return Pixels[static_cast<std::size_t>(y * Width + x)]; }

@@ -11,9 +11,9 @@ using Colour = std::uint32_t;
 inline constexpr Colour kSystemColourFlag = 0x80000000;
 
 struct Rgb {
-  std::uint8_t red = 0;
-  std::uint8_t green = 0;
-  std::uint8_t blue = 0;
+  std::uint8_t red{};
+  std::uint8_t green{};
+  std::uint8_t blue{};
   friend bool operator==(const Rgb&, const Rgb&) = default;
 };
 

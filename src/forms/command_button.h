@@ -13,7 +13,7 @@ struct CommandButton : Control {
   std::string Caption;
   bool Default = false;
   bool Cancel = false;
-  int TabIndex = 0;
+  int TabIndex{};
   forms::Font Font;
 };
 

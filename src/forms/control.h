@@ -5,10 +5,10 @@ namespace forms {
 // What every visible control of a window has: its rectangle in twips, relative to the client
 // area's top-left corner (Top grows downward), and whether it is shown.
 struct Control {
-  float Left = 0;
-  float Top = 0;
-  float Width = 0;
-  float Height = 0;
+  float Left{};
+  float Top{};
+  float Width{};
+  float Height{};
   bool Visible = true;
 };
 

@@ -9,7 +9,6 @@ struct Font {
   double Size = 8;  // points
   int Weight = 400;
   bool Italic = false;
-  int Charset = 0;
 };
 
 }  // namespace forms

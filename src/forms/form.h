@@ -9,17 +9,18 @@ namespace forms {
 
 enum class BorderStyle { Sizable, FixedDialog };
 
-// A window's own properties; its controls are members of the concrete form.
+// A window's own properties, each given by every form; its controls are members of the
+// concrete form.
 struct Form {
   std::string Caption;
-  float ClientLeft = 0;  // the stored position of the client area on the screen, in twips
-  float ClientTop = 0;
-  float ClientWidth = 0;  // twips
-  float ClientHeight = 0;
+  float ClientLeft{};  // the stored position of the client area on the screen, in twips
+  float ClientTop{};
+  float ClientWidth{};  // twips
+  float ClientHeight{};
   Colour BackColor = 0x8000000F;
   forms::BorderStyle BorderStyle = forms::BorderStyle::Sizable;
-  bool MaxButton = true;
-  bool MinButton = true;
+  bool MaxButton{};
+  bool MinButton{};
   const Bitmap* Icon = nullptr;
 };
 

@@ -6,11 +6,11 @@ namespace forms {
 
 // A one-pixel line between two points in twips.
 struct Line {
-  float X1 = 0;
-  float Y1 = 0;
-  float X2 = 0;
-  float Y2 = 0;
-  Colour BorderColor = 0;
+  float X1{};
+  float Y1{};
+  float X2{};
+  float Y2{};
+  Colour BorderColor{};
   bool Visible = true;
 
   bool operator==(const Line&) const = default;

@@ -28,7 +28,6 @@ std::vector<forms::Label*> Form1::Labels() {
 
 std::vector<const forms::Image*> Form1::ImagesInDrawingOrder() const {
   std::vector<const forms::Image*> images;
-  images.reserve(c.Elements().size() + b.Elements().size() + 2);  // one allocation a call
   for (const auto& row : {&c, &b}) {
     for (const auto& [index, target] : row->Elements()) {
       images.push_back(&target);

@@ -15,10 +15,11 @@ inline constexpr forms::Colour kRed = 0x000000FF;
 inline constexpr forms::Colour kYellow = 0x0000FFFF;
 
 inline const forms::Font kAboutFont{
-    .Name = "MS Sans Serif", .Size = 24, .Weight = 700, .Italic = true, .Charset = 178};
+    .Name = "MS Sans Serif", .Size = 24, .Weight = 700, .Italic = true};
 
 // The main window and the whole game scene: every piece of game state lives in one of these
-// controls. Members are declared in the order of the layout table.
+// controls. Members are declared in the order of the layout table. The auto-size labels are
+// given their place alone: their size is their caption's, measured by the host in its font.
 struct Form1 : forms::Form {
   Form1();
 
@@ -30,22 +31,22 @@ struct Form1 : forms::Form {
                        .ForeColor = kYellow,
                        .Font = kAboutFont,
                        .Alignment = forms::Alignment::Center}};
-  forms::Label aa{{.Left = 2400, .Top = 5280, .Width = 90, .Height = 195},
+  forms::Label aa{{.Left = 2400, .Top = 5280},
                   "0",
                   {.BackColor = forms::kButtonText, .ForeColor = kRed, .AutoSize = true}};
-  forms::Label Label3{{.Left = 1800, .Top = 5280, .Width = 435, .Height = 195},
+  forms::Label Label3{{.Left = 1800, .Top = 5280},
                       "Level:",
                       {.BackColor = forms::kMenuText, .ForeColor = kRed, .AutoSize = true}};
-  forms::Label k{{.Left = 1320, .Top = 5280, .Width = 90, .Height = 195},
+  forms::Label k{{.Left = 1320, .Top = 5280},
                  "0",
                  {.BackColor = forms::kButtonText, .ForeColor = kRed, .AutoSize = true}};
-  forms::Label Label2{{.Left = 960, .Top = 5280, .Width = 345, .Height = 195},
+  forms::Label Label2{{.Left = 960, .Top = 5280},
                       "Lost:",
                       {.BackColor = forms::kButtonText, .ForeColor = kRed, .AutoSize = true}};
-  forms::Label Label1{{.Left = 120, .Top = 5280, .Width = 330, .Height = 195},
+  forms::Label Label1{{.Left = 120, .Top = 5280},
                       "Win:",
                       {.BackColor = forms::kButtonText, .ForeColor = kRed, .AutoSize = true}};
-  forms::Label l{{.Left = 480, .Top = 5280, .Width = 90, .Height = 195},
+  forms::Label l{{.Left = 480, .Top = 5280},
                  "0",
                  {.BackColor = forms::kWindowText, .ForeColor = kRed, .AutoSize = true}};
 

@@ -12,7 +12,7 @@
 // The game takes no command line: the toolkit is given the program's name and our own options
 // alone, so that none of its own options (a title, a geometry, a style sheet to read) reach it
 // from the user. The desktop's settings still reach it through the environment.
-int main(int argc, char** argv) {
+int main() {
   qt::UseOnlyTheDesktopsSessionBus();
   qt::ChooseCheapFrames();
   char programName[] = "vexal";
@@ -22,8 +22,7 @@ int main(int argc, char** argv) {
   char nameOption[] = "-name";
   std::string appId(forms::App::Id);
   int toolkitArgc = 3;
-  char* toolkitArgv[] = {argc > 0 && argv[0] != nullptr ? argv[0] : programName, nameOption,
-                         appId.data(), nullptr};
+  char* toolkitArgv[] = {programName, nameOption, appId.data(), nullptr};
   QApplication application(toolkitArgc, toolkitArgv);
   QApplication::setApplicationName(QString::fromUtf8(forms::App::Title));
   QGuiApplication::setDesktopFileName(QString::fromStdString(appId));

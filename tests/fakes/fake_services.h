@@ -1,5 +1,7 @@
 #pragma once
 
+#include <gtest/gtest.h>
+
 #include <algorithm>
 #include <map>
 #include <optional>
@@ -66,7 +68,11 @@ struct Registry : about::Registry {
     return 0;
   }
   RegistryStatus RegCloseKey(RegistryKey handle) override {
-    return open.erase(handle) == 1 ? 0 : 6;
+    if (open.erase(handle) == 1) {
+      return 0;
+    }
+    ADD_FAILURE() << "closed handle " << handle << ", which is not open";
+    return 6;
   }
 };
 

@@ -47,6 +47,7 @@ TEST(StartSysInfoTest, WhatIsStartedForWhatTheRegistryHolds) {
       {"1025 bytes and success", RegistryValue{.bytes = Bytes(kTool), .reportedSize = 1025},
        Text(kFolder), true, false, kInFolder, 2},
       {"no data bytes", RegistryValue{.bytes = {}}, Text(kFolder), true, false, "", 1},
+      {"one byte", Text("x", false), {}, false, false, "x", 1},
       {"an expandable text", Text(kTool, true, kRegExpandSz), {}, false, false, "", 1},
       {"a number", Text("\x01\x02\x03\xAB", false, kRegDword), {}, false, false, "&hAB030201", 1},
       {"zero ends a number",

@@ -25,5 +25,19 @@ TEST(FormLoadTest, EachRowFollowsItsFirstTarget) {
   EXPECT_FALSE(form.c.Exists(3) || form.b.Exists(3));
 }
 
+// The pictures are ours, their sizes the layout's: each image, then its picture at 15 twips a
+// pixel, for the oval and square targets, the cannon and the shot.
+TEST(Form1Test, EachPictureHasItsImagesSize) {
+  const Form1 form;
+  std::vector<float> sizes;
+  for (const forms::Image* image : form.ImagesInDrawingOrder()) {
+    sizes.insert(sizes.end(),
+                 {image->Width, image->Height, static_cast<float>(image->Picture->Width * 15),
+                  static_cast<float>(image->Picture->Height * 15)});
+  }
+  EXPECT_EQ(sizes, (std::vector<float>{270, 300, 270, 300, 270, 300, 270, 300, 570, 360, 570, 360,
+                                       30, 45, 30, 45}));
+}
+
 }  // namespace
 }  // namespace playfield
