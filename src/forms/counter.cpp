@@ -43,7 +43,7 @@ const char* ReadNumberByStrtod(std::string_view text, double& value) {
     return text.data();
   }
   if (text.substr(digits, 2) == "0x" || text.substr(digits, 2) == "0X") {
-    value = digits == 0 ? 0.0 : -0.0;
+    value = 0;  // the sign of a zero shows nowhere
     return text.data() + digits + 1;
   }
   const std::string copy(text);

@@ -15,7 +15,6 @@ AboutWindow::AboutWindow()
   for (forms::Label* label : {&model_.lblTitle, &model_.lblVersion, &model_.Label1}) {
     labels_.push_back(new LabelWidget(*label, this));
   }
-  ok_->setDefault(model_.cmdOK.Default);
   setTabOrder(ok_, sysInfo_);
   connect(ok_, &QPushButton::clicked, this, &AboutWindow::okClicked);
   connect(sysInfo_, &QPushButton::clicked, this, &AboutWindow::sysInfoClicked);
@@ -41,6 +40,7 @@ QPushButton* AboutWindow::MakeButton(const forms::CommandButton& button) {
   widget->setGeometry(PixelRect(button));
   widget->setFont(ToQFont(button.Font));
   widget->setAutoDefault(true);  // Enter presses whichever button has the focus
+  widget->setDefault(button.Default);
   // A button pressed by its access key takes the focus, as a click does.
   connect(widget, &QPushButton::pressed, widget,
           [widget] { widget->setFocus(Qt::ShortcutFocusReason); });

@@ -62,9 +62,8 @@ void LabelWidget::ShowModel() {
     setFixedSize(place.size());
     move(place.topLeft());
   }
-  if (model_.Visible != shown_) {
-    shown_ = model_.Visible;
-    setVisible(shown_);
+  if (model_.Visible == isHidden()) {
+    setVisible(model_.Visible);
   }
 }
 

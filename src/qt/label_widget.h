@@ -29,7 +29,6 @@ class LabelWidget : public QLabel {
   // What the widget was last given.
   std::string caption_;
   QRect place_;
-  bool shown_ = true;  // a new child widget is not hidden
   bool pressed_ = false;
 };
 

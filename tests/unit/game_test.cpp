@@ -211,9 +211,9 @@ TEST(LevelTest, OnlyANewWinsCaptionRunsTheLevelTest) {
 // From 1080, the cannon after presses of a key.
 TEST(KeyPressTest, TheCannonStopsShortOfItsLimitsAndOtherKeysDoNothing) {
   const std::vector<std::tuple<float, char, int, float>> cases = {
-      {1080, '4', 10, 80},   {1080, '4', 11, 80},  {1080, '6', 15, 2580},
-      {1080, '6', 16, 2580}, {100, '4', 1, 100},   {2490, '6', 1, 2490},
-      {1080, '5', 3, 1080},  {1080, 'a', 1, 1080}, {1080, '\r', 1, 1080}};
+      {1080, '4', 10, 80},  {1080, '4', 11, 80},  {1080, '6', 15, 2580},  {1080, '6', 16, 2580},
+      {100, '4', 1, 100},   {2490, '6', 1, 2490}, {100.5F, '4', 1, 0.5F}, {1080, '5', 3, 1080},
+      {1080, 'a', 1, 1080}, {1080, '\r', 1, 1080}};
   for (const auto& [start, key, presses, left] : cases) {
     Game game;
     game.form.p.Left = start;
