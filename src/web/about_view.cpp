@@ -17,6 +17,20 @@ std::string Selector(const std::string& id) {
   return "#" + id;
 }
 
+// The letter of Alt+letter as typed on the player's layout; where Alt makes the key type
+// another character (as the Option key does on a Mac), the letter of the key's place.
+char AccessLetter(const EmscriptenKeyboardEvent& key) {
+  const std::string typed = key.key;
+  const std::string code = key.code;
+  if (typed.size() == 1 && std::isalpha(static_cast<unsigned char>(typed[0]))) {
+    return static_cast<char>(std::tolower(static_cast<unsigned char>(typed[0])));
+  }
+  if (code.size() == 4 && code.starts_with("Key")) {
+    return static_cast<char>(std::tolower(static_cast<unsigned char>(code[3])));
+  }
+  return 0;
+}
+
 // A caption's "&" marks the access letter, which the window underlines.
 std::string WithoutAmpersand(const std::string& caption, int& accessIndex) {
   const std::size_t at = caption.find('&');
@@ -96,6 +110,8 @@ void AboutView::Listen(bool on) {
   }
   emscripten_set_mousedown_callback(Selector(kWindowId).c_str(), on ? this : nullptr, false,
                                     on ? OnMouseDown : nullptr);
+  emscripten_set_touchstart_callback(Selector(kWindowId).c_str(), on ? this : nullptr, false,
+                                     on ? OnTouchStart : nullptr);
 }
 
 void AboutView::ShowModel() {
@@ -135,13 +151,10 @@ void AboutView::Press(const std::string& id) {
 bool AboutView::KeyDown(const EmscriptenKeyboardEvent& key) {
   const std::string name = key.key;
   if (key.altKey && !key.ctrlKey) {
-    // The key's place names the letter, whatever character Alt gives it on the keyboard.
-    const std::string code = key.code;
-    const char letter = code.size() == 4 && code.starts_with("Key")
-                            ? static_cast<char>(std::tolower(static_cast<unsigned char>(code[3])))
-                            : 0;
+    const char letter = AccessLetter(key);
     for (const Button& button : buttons_) {
       if (letter != 0 && button.accessKey == letter) {
+        vexal_focus(button.id.c_str());
         Press(button.id);
         return true;
       }
@@ -161,6 +174,11 @@ bool AboutView::KeyDown(const EmscriptenKeyboardEvent& key) {
     return true;
   }
   return false;
+}
+
+// A finger that drags the caption sends no mouse press: its touch brings the window in front.
+EM_BOOL AboutView::OnTouchStart(int type, const EmscriptenTouchEvent* /*event*/, void* view) {
+  return OnMouseDown(type, nullptr, view);
 }
 
 EM_BOOL AboutView::OnMouseDown(int /*type*/, const EmscriptenMouseEvent* /*event*/, void* view) {

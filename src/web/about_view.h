@@ -44,6 +44,7 @@ class AboutView : public app::AboutFormWindow {
   void Listen(bool on);
 
   static EM_BOOL OnMouseDown(int type, const EmscriptenMouseEvent* event, void* view);
+  static EM_BOOL OnTouchStart(int type, const EmscriptenTouchEvent* event, void* view);
 
   app::Events& events_;
   std::function<void()> gone_;

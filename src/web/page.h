@@ -18,9 +18,12 @@ int vexal_text_height(const char* font);
 
 void vexal_title(const char* caption);  // the page's title
 
-// The game area's size in CSS pixels and its canvas's backing store in device pixels; and a
-// rectangle of RGBA bytes copied onto the canvas.
-void vexal_field_resize(int cssWidth, int cssHeight, int width, int height);
+// Lays the game area of this size in CSS pixels, and the on-screen keys where the page shows
+// them, out in the viewport, the area shown smaller where the viewport is too small for it.
+// Returns the device pixels that one CSS pixel of the area covers.
+double vexal_field_fit(int cssWidth, int cssHeight);
+// The canvas's backing store in device pixels; and a rectangle of RGBA bytes copied onto it.
+void vexal_field_resize(int width, int height);
 void vexal_field_put(const std::uint8_t* bytes, int width, int height, int left, int top, int right,
                      int bottom);
 
@@ -43,4 +46,6 @@ int vexal_has_focus(const char* id);
 void vexal_message_box(const char* title, const char* text, int isError);
 // The game is over: the page says so, and takes no more input.
 void vexal_ended();
+// The on-screen keys, for a touch screen, type their characters through vexal_type.
+void vexal_keys_listen(void* host);
 }

@@ -6,8 +6,12 @@ mergeInto(LibraryManager.library, {
   $vexal__postset: 'Module["onAbort"] = function (what) { vexal.fail(String(what)); };',
   $vexal__deps: ['vexal_ended'],
   $vexal: {
-    // Told without the module's memory, which may be what failed.
+    // Told without the module's memory, which may be what failed. From then on no event
+    // reaches the module: the page's own listeners, on the window, hear each one first.
     fail: function (what) {
+      ['keydown', 'keypress', 'mousedown', 'click', 'pointerdown', 'resize'].forEach(function (type) {
+        addEventListener(type, function (event) { event.stopImmediatePropagation(); }, true);
+      });
       vexal.messageBox(document.querySelector('meta[name=application-name]').content,
                        'The game stopped: ' + what, true);
       _vexal_ended();
@@ -33,10 +37,43 @@ mergeInto(LibraryManager.library, {
       var ratio = window.devicePixelRatio || 1;
       return Math.round(css * ratio) / ratio;
     },
-    centre: function () {
+    // The game area, and beside it the on-screen keys where the page shows them (below it, or
+    // to its right when that leaves it larger), centred in the viewport; the area shown smaller
+    // where the viewport is too small for it. The scale lands on whole eighths of a device
+    // pixel a CSS pixel, so that the area's edges fall on device pixels.
+    layout: function () {
       var area = document.getElementById('vexal-game');
-      area.style.left = vexal.snap(Math.max(0, (innerWidth - area.offsetWidth) / 2)) + 'px';
-      area.style.top = vexal.snap(Math.max(0, (innerHeight - area.offsetHeight) / 2)) + 'px';
+      var keys = document.getElementById('vexal-keys');
+      var ratio = window.devicePixelRatio || 1, gap = 8;
+      var width = area.offsetWidth, height = area.offsetHeight;
+      function fit(besideWidth, belowHeight) {
+        var scale = Math.min((innerWidth - besideWidth) / width, (innerHeight - belowHeight) / height);
+        return scale >= 1 ? 1 : Math.max(1, Math.floor(scale * ratio * 8)) / 8 / ratio;
+      }
+      var shown = getComputedStyle(keys).display !== 'none', column = false;
+      var scale = fit(0, 0);
+      if (shown) {
+        keys.classList.add('vexal-column');
+        var beside = fit(keys.offsetWidth + gap, 0);
+        keys.classList.remove('vexal-column');
+        var below = fit(0, keys.offsetHeight + gap);
+        column = beside > below;
+        keys.classList.toggle('vexal-column', column);
+        scale = Math.max(beside, below);
+      }
+      area.style.transform = scale < 1 ? 'scale(' + scale + ')' : '';
+      var shownWidth = width * scale, shownHeight = height * scale;
+      var allWidth = shownWidth + (shown && column ? gap + keys.offsetWidth : 0);
+      var allHeight = shownHeight + (shown && !column ? gap + keys.offsetHeight : 0);
+      var left = vexal.snap(Math.max(0, (innerWidth - allWidth) / 2));
+      var top = vexal.snap(Math.max(0, (innerHeight - allHeight) / 2));
+      area.style.left = left + 'px';
+      area.style.top = top + 'px';
+      keys.style.left = vexal.snap(column ? left + shownWidth + gap
+                                          : left + (shownWidth - keys.offsetWidth) / 2) + 'px';
+      keys.style.top = vexal.snap(column ? top + (shownHeight - keys.offsetHeight) / 2
+                                         : top + shownHeight + gap) + 'px';
+      return scale * ratio;
     },
     makeBox: function (className, title) {
       var box = document.createElement('div');
@@ -75,6 +112,8 @@ mergeInto(LibraryManager.library, {
         if (before && before.isConnected) before.focus();
       }
       function keys(event) {
+        // The browser's own keys (reload, its menus) still work.
+        if (event.ctrlKey || event.metaKey || /^F[0-9]+$/.test(event.key)) return;
         event.stopImmediatePropagation();
         event.preventDefault();
         if (event.type === 'keydown' && ['Enter', 'Escape', ' '].indexOf(event.key) >= 0) close();
@@ -85,10 +124,10 @@ mergeInto(LibraryManager.library, {
       document.body.appendChild(modal);
       ok.focus();
     },
-    // Dragging a window by its caption moves it.
+    // Dragging a window by its caption moves it, with the mouse, a pen or a finger.
     movable: function (box) {
       var caption = box.querySelector('.vexal-caption');
-      caption.addEventListener('mousedown', function (down) {
+      caption.addEventListener('pointerdown', function (down) {
         if (down.button !== 0 || down.target.tagName === 'BUTTON') return;
         var dx = down.clientX - box.offsetLeft, dy = down.clientY - box.offsetTop;
         function move(event) {
@@ -96,12 +135,16 @@ mergeInto(LibraryManager.library, {
           box.style.top = vexal.snap(Math.max(0, event.clientY - dy)) + 'px';
         }
         function up() {
-          document.removeEventListener('mousemove', move);
-          document.removeEventListener('mouseup', up);
+          caption.removeEventListener('pointermove', move);
+          caption.removeEventListener('lostpointercapture', up);
         }
-        document.addEventListener('mousemove', move);
-        document.addEventListener('mouseup', up);
-        down.preventDefault();
+        caption.setPointerCapture(down.pointerId);
+        caption.addEventListener('pointermove', move);
+        caption.addEventListener('lostpointercapture', up);
+      });
+      // The press keeps the focus where it is, and selects no text.
+      caption.addEventListener('mousedown', function (down) {
+        if (down.target.tagName !== 'BUTTON') down.preventDefault();
       });
     },
   },
@@ -147,25 +190,37 @@ mergeInto(LibraryManager.library, {
   vexal_text_height__deps: ['$vexal'],
   vexal_text_height: function (font) {
     var metrics = vexal.fontContext(font).measureText('Hg');
-    return Math.ceil(metrics.fontBoundingBoxAscent + metrics.fontBoundingBoxDescent);
+    if (metrics.fontBoundingBoxAscent !== undefined) {
+      return Math.ceil(metrics.fontBoundingBoxAscent + metrics.fontBoundingBoxDescent);
+    }
+    // Engines without the font's box: the height of a line of text in that font.
+    var line = document.createElement('span');
+    line.style.cssText = 'position:absolute;visibility:hidden;white-space:pre;line-height:normal';
+    line.style.font = UTF8ToString(font);
+    line.textContent = 'Hg';
+    document.body.appendChild(line);
+    var height = line.offsetHeight;
+    line.remove();
+    return height;
   },
 
-  vexal_field_resize__deps: ['$vexal'],
-  vexal_field_resize: function (cssWidth, cssHeight, width, height) {
+  vexal_field_fit__deps: ['$vexal'],
+  vexal_field_fit: function (cssWidth, cssHeight) {
     var area = document.getElementById('vexal-game');
     area.style.width = cssWidth + 'px';
     area.style.height = cssHeight + 'px';
     var canvas = document.getElementById('vexal-field');
     canvas.style.width = cssWidth + 'px';
     canvas.style.height = cssHeight + 'px';
+    return vexal.layout();
+  },
+
+  vexal_field_resize__deps: ['$vexal'],
+  vexal_field_resize: function (width, height) {
+    var canvas = document.getElementById('vexal-field');
     canvas.width = width;
     canvas.height = height;
     vexal.field = null;
-    if (!vexal.centring) {
-      vexal.centring = true;
-      addEventListener('resize', vexal.centre);
-    }
-    vexal.centre();
   },
 
   vexal_field_put__deps: ['$vexal'],
@@ -203,10 +258,18 @@ mergeInto(LibraryManager.library, {
       if (event.target !== close) box.vexalFocus = event.target;
     });
     vexal.movable(box);
+    // Shown smaller, as the game area, where the viewport is too small for it. Its size is
+    // taken against the viewport's before it is shown: a phone's browser widens the viewport
+    // to hold a window wider than it.
+    var viewWidth = innerWidth, viewHeight = innerHeight;
     document.body.appendChild(box);
+    var scale = Math.min(1, viewWidth / box.offsetWidth, viewHeight / box.offsetHeight);
+    box.style.transform = scale < 1 ? 'scale(' + scale + ')' : '';
     var area = document.getElementById('vexal-game').getBoundingClientRect();
-    box.style.left = vexal.snap(Math.max(0, area.left + (area.width - box.offsetWidth) / 2)) + 'px';
-    box.style.top = vexal.snap(area.top + area.height / 4) + 'px';
+    var left = area.left + (area.width - box.offsetWidth * scale) / 2;
+    var top = Math.min(area.top + area.height / 4, viewHeight - box.offsetHeight * scale);
+    box.style.left = vexal.snap(Math.max(0, left)) + 'px';
+    box.style.top = vexal.snap(Math.max(0, top)) + 'px';
   },
 
   vexal_window_caption__deps: ['$vexal'],
@@ -271,6 +334,10 @@ mergeInto(LibraryManager.library, {
       element.classList.remove('vexal-front');
     });
     front.classList.add('vexal-front');
+    // Tab moves the focus within the window in front only.
+    document.querySelectorAll('.vexal-dialog .vexal-button').forEach(function (button) {
+      button.tabIndex = front.contains(button) ? 0 : -1;
+    });
     if (front.id === 'vexal-game') {
       if (document.activeElement && document.activeElement !== document.body &&
           !front.contains(document.activeElement)) {
@@ -294,6 +361,34 @@ mergeInto(LibraryManager.library, {
   vexal_message_box__deps: ['$vexal'],
   vexal_message_box: function (title, text, isError) {
     vexal.messageBox(UTF8ToString(title), UTF8ToString(text), isError);
+  },
+
+  // A press types the key's character at once; held, it repeats as a held key does.
+  vexal_keys_listen: function (host) {
+    var kDelay = 500, kRepeat = 33;  // milliseconds
+    document.querySelectorAll('.vexal-key').forEach(function (key) {
+      var character = Number(key.dataset.character);
+      var timer = 0;
+      function type() { _vexal_type(host, character); }
+      function stop() { clearTimeout(timer); }
+      key.addEventListener('pointerdown', function (event) {
+        event.preventDefault();  // no focus, no text selection
+        key.setPointerCapture(event.pointerId);
+        stop();
+        type();
+        timer = setTimeout(function repeat() {
+          type();
+          timer = setTimeout(repeat, kRepeat);
+        }, kDelay);
+      });
+      ['pointerup', 'pointercancel', 'lostpointercapture'].forEach(function (type) {
+        key.addEventListener(type, stop);
+      });
+      // Pressed by the keyboard or a screen reader, with no pointer: once.
+      key.addEventListener('click', function (event) {
+        if (event.detail === 0) type();
+      });
+    });
   },
 
   vexal_ended: function () {

@@ -28,14 +28,14 @@ PlayfieldView::PlayfieldView(playfield::Form1& form) : form_(form) {
 }
 
 void PlayfieldView::FollowPixelRatio() {
-  const double ratio = emscripten_get_device_pixel_ratio();
+  const int width = forms::TwipsToPixels(form_.ClientWidth);
+  const int height = forms::TwipsToPixels(form_.ClientHeight);
+  const double ratio = vexal_field_fit(width, height);
   if (changes_ != nullptr && ratio == raster_.Ratio()) {
     return;
   }
-  const int width = forms::TwipsToPixels(form_.ClientWidth);
-  const int height = forms::TwipsToPixels(form_.ClientHeight);
   raster_.Resize(ratio, width, height);
-  vexal_field_resize(width, height, raster_.Width(), raster_.Height());
+  vexal_field_resize(raster_.Width(), raster_.Height());
   changes_ = std::make_unique<app::FieldChanges>();
   changes_->Since(form_);  // from now on it names what changed since this whole drawing
   raster_.Draw(form_, {0, 0, raster_.Width(), raster_.Height()});

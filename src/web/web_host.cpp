@@ -1,5 +1,6 @@
 #include "web/web_host.h"
 
+#include <emscripten/em_macros.h>
 #include <emscripten/eventloop.h>
 
 #include <string>
@@ -27,9 +28,12 @@ std::unique_ptr<app::FormWindow> WebHost::OpenMainWindow(playfield::Form1& form,
   emscripten_set_keydown_callback(EMSCRIPTEN_EVENT_TARGET_DOCUMENT, this, false, OnKeyDown);
   emscripten_set_mousedown_callback(Selector(PlayfieldView::kAreaId).c_str(), this, false,
                                     OnGameMouseDown);
+  emscripten_set_touchstart_callback(Selector(PlayfieldView::kAreaId).c_str(), this, false,
+                                     OnGameTouchStart);
   emscripten_set_click_callback(Selector(PlayfieldView::kAboutCaptionId).c_str(), this, false,
                                 OnAboutCaptionClick);
   emscripten_set_resize_callback(EMSCRIPTEN_EVENT_TARGET_WINDOW, this, false, OnResize);
+  vexal_keys_listen(this);
   return window;
 }
 
@@ -61,14 +65,19 @@ void WebHost::Quit(int /*status*/) {
 }
 
 // The game sees characters, not keys, and only while its area is in front.
+bool WebHost::Type(int character) {
+  if (ended_ || (about_ != nullptr && about_->InFront()) || character == 0) {
+    return false;
+  }
+  events_->KeyTyped(character);
+  return true;
+}
+
 EM_BOOL WebHost::OnKeyPress(int /*type*/, const EmscriptenKeyboardEvent* key, void* host) {
-  auto& self = *static_cast<WebHost*>(host);
-  if (self.ended_ || (self.about_ != nullptr && self.about_->InFront()) || key->charCode == 0 ||
-      key->ctrlKey || key->altKey || key->metaKey) {
+  if (key->ctrlKey || key->altKey || key->metaKey) {
     return EM_FALSE;
   }
-  self.events_->KeyTyped(static_cast<int>(key->charCode));
-  return EM_TRUE;
+  return static_cast<WebHost*>(host)->Type(static_cast<int>(key->charCode)) ? EM_TRUE : EM_FALSE;
 }
 
 EM_BOOL WebHost::OnKeyDown(int /*type*/, const EmscriptenKeyboardEvent* key, void* host) {
@@ -87,6 +96,10 @@ EM_BOOL WebHost::OnGameMouseDown(int /*type*/, const EmscriptenMouseEvent* /*eve
     self.main_->Present();
   }
   return EM_FALSE;
+}
+
+EM_BOOL WebHost::OnGameTouchStart(int type, const EmscriptenTouchEvent* /*event*/, void* host) {
+  return OnGameMouseDown(type, nullptr, host);
 }
 
 // A click is a press and a release of the left button, both on the caption.
@@ -110,6 +123,10 @@ EM_BOOL WebHost::OnResize(int /*type*/, const EmscriptenUiEvent* /*event*/, void
 void WebHost::OnTick(void* host) {
   auto& self = *static_cast<WebHost*>(host);
   self.events_->Tick();
+}
+
+extern "C" EMSCRIPTEN_KEEPALIVE void vexal_type(void* host, int character) {
+  static_cast<WebHost*>(host)->Type(character);
 }
 
 void WebMessageBox::MsgBox(const std::string& prompt, int /*buttons: always OK only here*/) {

@@ -24,10 +24,14 @@ class WebHost : public app::Host {
   void ReportError(const forms::RuntimeError& error) override;
   void Quit(int status) override;
 
+  // A character typed on the keyboard or on the on-screen keys; false when the game ignores it.
+  bool Type(int character);
+
  private:
   static EM_BOOL OnKeyPress(int type, const EmscriptenKeyboardEvent* key, void* host);
   static EM_BOOL OnKeyDown(int type, const EmscriptenKeyboardEvent* key, void* host);
   static EM_BOOL OnGameMouseDown(int type, const EmscriptenMouseEvent* event, void* host);
+  static EM_BOOL OnGameTouchStart(int type, const EmscriptenTouchEvent* event, void* host);
   static EM_BOOL OnAboutCaptionClick(int type, const EmscriptenMouseEvent* event, void* host);
   static EM_BOOL OnResize(int type, const EmscriptenUiEvent* event, void* host);
   static void OnTick(void* host);
