@@ -4,12 +4,14 @@
 set -euo pipefail
 
 # Qt's Wayland plugin, so that the game runs natively on a Wayland session.
-play_packages=(g++ cmake make qt6-base-dev qt6-wayland libgl-dev fonts-liberation)
+# zlib compresses the icon's PNG files, which a tool of the build writes.
+play_packages=(g++ cmake make qt6-base-dev qt6-wayland libgl-dev fonts-liberation zlib1g-dev)
 package_packages=(dpkg-dev file lintian unzip git)
 # What the release check needs besides: diffoscope shows where two builds differ.
 release_packages=(diffoscope)
-# Emscripten builds the web page; Debian's Chromium plays it in the tests.
-web_packages=(emscripten zip git)
+# Emscripten builds the web page, and the machine's own compiler the tools that make its icons;
+# Debian's Chromium plays it in the tests.
+web_packages=(emscripten g++ zlib1g-dev zip git)
 windows_packages=(cmake make g++ g++-mingw-w64-x86-64-posix git wixl zip)
 # A private X server with a window manager, the tools that find, close and picture windows, and
 # curl, which fetches a served page.
