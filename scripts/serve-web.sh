@@ -9,6 +9,7 @@ folder=${1:-build/web/page}
 exec /usr/bin/python3 -c '
 import functools, http.server, signal, sys
 signal.signal(signal.SIGTERM, lambda *_: sys.exit(0))
+http.server.SimpleHTTPRequestHandler.extensions_map[".webmanifest"] = "application/manifest+json"
 handler = functools.partial(http.server.SimpleHTTPRequestHandler, directory=sys.argv[1])
 with http.server.ThreadingHTTPServer(("127.0.0.1", int(sys.argv[2])), handler) as server:
     print("vexal is served at http://127.0.0.1:%d/ (Ctrl+C ends it)" % server.server_address[1],
