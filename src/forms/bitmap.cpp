@@ -9,7 +9,7 @@ Bitmap BitmapFromArt(const std::vector<std::string_view>& rows,
                      const std::vector<std::pair<char, std::uint32_t>>& palette) {
   Bitmap bitmap;
   bitmap.Height = static_cast<int>(rows.size());
-  bitmap.Width = rows.empty() ? 0 : static_cast<int>(rows.front().size());
+  bitmap.Width = static_cast<int>(rows.at(0).size());  // a picture has at least one row
   for (const std::string_view row : rows) {
     if (static_cast<int>(row.size()) != bitmap.Width) {
       throw std::invalid_argument("picture rows differ in width");

@@ -22,8 +22,8 @@ struct LabelStyle {
 
 // The width and height, in twips, that a caption needs in a label's font.
 struct TextExtent {
-  float Width = 0;
-  float Height = 0;
+  float Width{};
+  float Height{};
 };
 
 // An opaque text control. Setting a different caption raises Change before the setting

@@ -4,8 +4,11 @@
 #include <QApplication>
 #include <QMessageBox>
 #include <QTimer>
+#include <cstdlib>
+#include <tuple>
 
 #include "harness.h"
+#include "qt/toolkit_environment.h"
 
 namespace {
 
@@ -35,6 +38,27 @@ TEST(PlayfieldWindowTest, AGameInPlay) {
   form.p.Left = 2580;
   started.Window().ShowModel();
   ExpectGolden(started.Grab(), "play");
+}
+
+// What the desktop's environment already says is kept; where it names no session bus, the
+// game takes the one in the desktop's runtime folder.
+TEST(ToolkitEnvironmentTest, TheDesktopsSettingsAreKept) {
+  const std::vector<std::tuple<const char*, const char*, const char*, const char*>> cases = {
+      {nullptr, "/run/a", nullptr, "unix:path=/run/a/bus"},
+      {"unix:path=/b", "/run/a", "0", "unix:path=/b"}};  // bus, runtime folder, a frame setting
+  for (const auto& [bus, runtime, frames, expected] : cases) {
+    for (const auto& [name, value] : {std::pair{"DBUS_SESSION_BUS_ADDRESS", bus},
+                                      {"XDG_RUNTIME_DIR", runtime},
+                                      {"QT_XCB_NO_MITSHM", frames},
+                                      {"QT_NO_GLIB", frames}}) {
+      value != nullptr ? setenv(name, value, 1) : unsetenv(name);
+    }
+    qt::UseOnlyTheDesktopsSessionBus();
+    qt::ChooseCheapFrames();
+    EXPECT_STREQ(std::getenv("DBUS_SESSION_BUS_ADDRESS"), expected);
+    EXPECT_STREQ(std::getenv("QT_XCB_NO_MITSHM"), frames != nullptr ? frames : "1");
+    EXPECT_STREQ(std::getenv("QT_NO_GLIB"), frames != nullptr ? frames : "1");
+  }
 }
 
 // Ticks come every 15 ms however short the interval, and stop at 0.

@@ -150,12 +150,12 @@ async function phone(browser, address, [width, height, ratio, touch]) {
   await page.goto(address);
   await page.locator('#vexal-about-caption').waitFor();
   const view = await page.evaluate(() => {
-    const [area, keys, field] = ['vexal-game', 'vexal-keys', 'vexal-field'].map((id) =>
-      document.getElementById(id).getBoundingClientRect());
+    const [area, keys, field] = ['vexal-game', 'vexal-keys', 'vexal-field'].map((id) => document.getElementById(id));
     const inside = (r) => r.left >= 0 && r.top >= 0 && r.right <= innerWidth && r.bottom <= innerHeight;
-    const canvas = document.getElementById('vexal-field');
-    return [inside(area), keys.width > 0 && inside(keys), canvas.width === Math.round(field.width * devicePixelRatio),
-            canvas.height === Math.round(field.height * devicePixelRatio), scrollX + scrollY];
+    const [shown, device] = [field.getBoundingClientRect(), devicePixelRatio];
+    return [inside(area.getBoundingClientRect()), keys.offsetWidth > 0 && inside(keys.getBoundingClientRect()),
+            field.width === Math.round(shown.width * device), field.height === Math.round(shown.height * device),
+            scrollX + scrollY];
   });
   assert.deepEqual(view, [true, touch, true, true, 0], `${width} x ${height}: in view, keys, canvas, scrolled`);
   // The x of the cannon's left edge, in CSS pixels of the area, read off the canvas.
