@@ -73,6 +73,7 @@ mergeInto(LibraryManager.library, {
                                           : left + (shownWidth - keys.offsetWidth) / 2) + 'px';
       keys.style.top = vexal.snap(column ? top + (shownHeight - keys.offsetHeight) / 2
                                          : top + shownHeight + gap) + 'px';
+      area.style.visibility = keys.style.visibility = 'visible';
       return scale * ratio;
     },
     makeBox: function (className, title) {
