@@ -167,7 +167,7 @@ TEST(LevelTest, TheResetComesBeforeTheLevelTestAndACaptionMustBeANumber) {
       {"15", 0, 1100, 900, "1", 0},    {"0", 0, 1200, 1000, "0", 0},
       {"0", 100, 3480, 100, "0", 0},   {"7", -100, 1200, 1000, "0", 0},
       {"7x", 100, 3480, 100, "0", 13}, {"15x", 100, 3480, 100, "0", 13},
-      {"+15", 100, 3380, 0, "1", 0}};
+      {"+15", 100, 3380, 0, "1", 0},   {"+7", 100, 3480, 100, "0", 0}};
   bool hidden = false;
   for (const auto& [wins, squareTop, ovalAfter, squareAfter, level, error] : cases) {
     Game game;
