@@ -58,9 +58,10 @@ dlls=$(awk '/DLL Name/ {print tolower($3)}' <<<"$headers" | sort | xargs)
 echo "Vexal.exe: randomised, not executing data, and needs only $dlls"
 scripts/check-installer.sh "$msi"
 web=$(scripts/package-web.sh | tail -n 1)
-[ "$(unzip -Z1 "$web" | sort | xargs)" = "index.html vexal.ico vexal.js vexal.wasm" ] ||
+page_files="icon-192.png icon-512.png icon-maskable.png index.html manifest.webmanifest sw.js"
+[ "$(unzip -Z1 "$web" | sort | xargs)" = "$page_files vexal.ico vexal.js vexal.wasm" ] ||
   fail "the web zip holds $(unzip -Z1 "$web" | xargs)"
-echo "the web zip holds the page, its script, its module and its icon"
+echo "the web zip holds the page, its script, its module, its icons, its manifest and its worker"
 
 # The same commit in another folder, at another time: the same package and zips. (The installer
 # is left out: wixl gives every package a random package code and its own time.)
