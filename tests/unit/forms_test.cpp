@@ -39,6 +39,9 @@ TEST(CounterTest, TextToNumberAndBack) {
   Label counter({}, "99999", {});
   AddOne(counter);
   EXPECT_EQ(counter.Caption(), "100000");
+  const std::vector<double> leading = {LeadingNumber("15x"), LeadingNumber(" +7 "),
+                                       LeadingNumber("x"), LeadingNumber("inf")};
+  EXPECT_EQ(leading, (std::vector<double>{15, 7, 0, 0})) << "the leading number, 0 for none";
 }
 
 // The web build reads numbers with strtod: it must read what from_chars reads, and stop where
