@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs the Debian packages that vexal needs and the machine lacks; does nothing when all
-# are there. Usage: install-deps.sh play|test|package|windows|web|npm|session|release
+# are there. With --check, installs nothing and fails when a package is missing.
+# Usage: install-deps.sh [--check] play|test|test-build|test-run|package|windows|web|npm|session|release
 set -euo pipefail
 
 # Qt's Wayland plugin, so that the game runs natively on a Wayland session.
@@ -16,22 +17,27 @@ windows_packages=(cmake make g++ g++-mingw-w64-x86-64-posix git wixl zip)
 # A private X server with a window manager, the tools that find, close and picture windows, and
 # curl, which fetches a served page.
 session_packages=(xvfb xauth xdotool x11-utils wmctrl openbox imagemagick curl)
-test_packages=("${session_packages[@]}" googletest libgtest-dev qt6-base-private-dev
-  libbenchmark-dev clang-format metacity xfwm4 sway wayvnc grim
+# The tests' builds need the first; only their run the second (desktops, Wine, browsers).
+test_build_packages=("${play_packages[@]}" googletest libgtest-dev qt6-base-private-dev
+  libbenchmark-dev clang-format g++-mingw-w64-x86-64-posix "${web_packages[@]}")
+test_run_packages=("${session_packages[@]}" metacity xfwm4 sway wayvnc grim
   at-spi2-core dbus-x11 python3-pyatspi python3-pil
-  desktop-file-utils appstream groff-base strace
-  g++-mingw-w64-x86-64-posix wine64 "${web_packages[@]}" chromium)
+  desktop-file-utils appstream groff-base strace wine64 chromium)
 
+check=false
+[ "${1:-}" != --check ] || { check=true && shift; }
 case "${1:-}" in
   play) wanted=("${play_packages[@]}") ;;
-  test) wanted=("${play_packages[@]}" "${test_packages[@]}") ;;
+  test) wanted=("${test_build_packages[@]}" "${test_run_packages[@]}") ;;
+  test-build) wanted=("${test_build_packages[@]}") ;;
+  test-run) wanted=("${test_run_packages[@]}") ;;
   package) wanted=("${play_packages[@]}" "${package_packages[@]}") ;;
   windows) wanted=("${windows_packages[@]}") ;;
   web) wanted=("${web_packages[@]}") ;;
   npm) wanted=(npm) ;;  # only where the machine's node brings no npm of its own
   session) wanted=("${session_packages[@]}") ;;
   release) wanted=("${release_packages[@]}") ;;
-  *) echo "usage: $0 play|test|package|windows|web|npm|session|release" >&2; exit 2 ;;
+  *) echo "usage: $0 [--check] play|test|test-build|test-run|package|windows|web|npm|session|release" >&2; exit 2 ;;
 esac
 
 missing=()
@@ -41,6 +47,7 @@ for package in "${wanted[@]}"; do
   fi
 done
 [ ${#missing[@]} -eq 0 ] && exit 0
+! $check || exit 1
 
 as_root=()
 [ "$(id -u)" -ne 0 ] && as_root=(sudo)

@@ -6,12 +6,21 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-scripts/install-deps.sh test
+scripts/install-deps.sh test-build
+command -v npm >/dev/null || scripts/install-deps.sh npm
+# What only the tests' run needs (the desktops, Wine, the browsers) installs while the builds
+# compile; sudo asks for its password before they start, not in their midst.
+installing=""
+if ! scripts/install-deps.sh --check test-run; then
+  [ "$(id -u)" -eq 0 ] || sudo -v
+  install_log=$(mktemp)
+  scripts/install-deps.sh test-run >"$install_log" 2>&1 &
+  installing=$!
+fi
 cmake -S . -B build/windows -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-x86_64.cmake \
   -DCMAKE_BUILD_TYPE=Release -DVEXAL_WERROR=ON
 cmake --build build/windows --parallel 2
 # The page's tests drive Chromium through playwright-core, at the version that the lockfile pins.
-command -v npm >/dev/null || scripts/install-deps.sh npm
 npm ci --prefix tests/e2e/web --no-audit --no-fund >/dev/null
 # Emscripten's tools find Debian's JavaScript modules there when node is not Debian's own.
 export NODE_PATH=${NODE_PATH:-/usr/share/nodejs}
@@ -22,5 +31,8 @@ cmake --build build/web --parallel 2
 cmake -S . -B build/test -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_FLAGS_DEBUG=-g1 -DVEXAL_WERROR=ON \
   -DVEXAL_SANITIZE=ON -DVEXAL_WINDOWS_BUILD="$PWD/build/windows" -DVEXAL_WEB_BUILD="$PWD/build/web"
 cmake --build build/test --parallel 2
+if [ -n "$installing" ]; then
+  wait "$installing" || { cat "$install_log" >&2 && exit 1; }
+fi
 # Two at a time: each end-to-end test has a desktop of its own.
 ctest --test-dir build/test --output-on-failure --parallel 2
