@@ -13,8 +13,7 @@ namespace about {
 namespace {
 
 const char* const kToolKey = "SOFTWARE\\Microsoft\\Shared Tools\\MSINFO";
-const std::vector<std::string> kUnavailableShown = {
-    "System Information Is Unavailable At This Time"};
+const std::vector<std::string> kNoToolShown = {"System Information Is Unavailable At This Time"};
 
 // Wine's registry has the tool's key without its PATH value: the button says the tool is
 // unavailable until the value names Wine's tool, as the tool's installer would write it.
@@ -28,7 +27,7 @@ TEST(WindowsRegistryTest, TheHostsSystemInformationToolIsFoundAndStarted) {
   std::string path;
   if (!GetKeyValue(registry, kHkeyLocalMachine, kToolKey, "PATH", path)) {
     StartSysInfo(host);
-    EXPECT_EQ(recorded.shown, kUnavailableShown);
+    EXPECT_EQ(recorded.shown, kNoToolShown);
     path = std::string(system) + "\\msinfo32.exe";
     ASSERT_EQ(RegSetKeyValueA(HKEY_LOCAL_MACHINE, kToolKey, "PATH", REG_SZ, path.c_str(),
                               static_cast<DWORD>(path.size() + 1)),
@@ -45,7 +44,7 @@ TEST(WindowsRegistryTest, TheHostsSystemInformationToolIsFoundAndStarted) {
   recorded.shown.clear();
   SystemServices without{missing, recorded, files, recorded};
   StartSysInfo(without);
-  EXPECT_EQ(recorded.shown, kUnavailableShown);
+  EXPECT_EQ(recorded.shown, kNoToolShown);
 }
 
 // The path is one program, blanks and all: where it names no file, a "C:\Program.exe" is not
