@@ -22,7 +22,7 @@ test_build_packages=("${play_packages[@]}" googletest libgtest-dev qt6-base-priv
   libbenchmark-dev clang-format g++-mingw-w64-x86-64-posix "${web_packages[@]}")
 test_run_packages=("${session_packages[@]}" metacity xfwm4 sway wayvnc grim
   at-spi2-core dbus-x11 python3-pyatspi python3-pil
-  desktop-file-utils appstream groff-base strace wine64 chromium)
+  desktop-file-utils appstream groff-base strace wine64 chromium firefox-esr webkit2gtk-driver)
 
 check=false
 [ "${1:-}" != --check ] || { check=true && shift; }

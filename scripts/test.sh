@@ -2,7 +2,7 @@
 # Installs what is missing, builds the test build (warnings as errors, AddressSanitizer and
 # UndefinedBehaviorSanitizer on), the Windows build (Vexal.exe and its tests) and the web page,
 # and runs the whole suite headless: the Windows program and its tests under Wine, and the page
-# in Chromium, included.
+# in Chromium, Firefox and WebKitGTK, included.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -20,7 +20,8 @@ fi
 cmake -S . -B build/windows -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-x86_64.cmake \
   -DCMAKE_BUILD_TYPE=Release -DVEXAL_WERROR=ON
 cmake --build build/windows --parallel 2
-# The page's tests drive Chromium through playwright-core, at the version that the lockfile pins.
+# The page's tests drive Chromium through playwright-core and Firefox through puppeteer-core, at
+# the versions that the lockfile pins.
 npm ci --prefix tests/e2e/web --no-audit --no-fund >/dev/null
 # Emscripten's tools find Debian's JavaScript modules there when node is not Debian's own.
 export NODE_PATH=${NODE_PATH:-/usr/share/nodejs}

@@ -1,13 +1,14 @@
-// The web page in a real browser: Chromium, headless, at device pixel ratios 1 and 2, with the
-// page served over HTTP on 127.0.0.1, driven with real key presses and clicks. The checks are
-// the desktop programs' own, on the pictures they read through the same picture_check.py.
-// Usage: node web_test.js PAGE_FOLDER
+// The web page in a real browser of each engine (browser.js), at device pixel ratios 1 and 2
+// where the engine sets them, with the page served over HTTP on 127.0.0.1, driven with real key
+// presses and clicks. The checks are the desktop programs' own, on the pictures they read
+// through the same picture_check.py; in Chromium, also the page on phones and by touch.
+// Usage: node web_test.js chromium|firefox|webkit PAGE_FOLDER
 const assert = require('assert/strict');
 const { execFileSync } = require('child_process');
 const fs = require('fs');
 const path = require('path');
 const zlib = require('zlib');
-const { withPage } = require('./browser');
+const { withPage, engines } = require('./browser');
 
 const golden = path.join(__dirname, '../../widget/golden/start.png');
 const pictureCheck = path.join(__dirname, '../picture_check.py');
@@ -33,35 +34,32 @@ function check(picture, ...args) {
   }
 }
 
-async function play(browser, address, scale) {
-  const page = await browser.newPage({ deviceScaleFactor: scale, viewport: { width: 600, height: 560 } });
-  const requests = [];
-  page.on('request', (request) => requests.push(request.url()));
-  const errors = [];
-  page.on('pageerror', (error) => errors.push(error.message));
-  await page.goto(address);
-  const area = page.locator('#vexal-game');
-  const game = async () => page.screenshot({ clip: await area.boundingBox() });
-  const lost = async () => Number((await area.innerText()).match(/Lost:\s*(\d+)/)[1]);
-  const about = page.getByRole('dialog', { name: 'About vexal' });
+// The game at a device pixel ratio in a tab of any engine: the desktop programs' checks.
+async function play(tab, address, scale) {
+  const errorsBefore = tab.errors.length;
+  await tab.open(address);
+  const game = () => tab.picture('#vexal-game');
+  const text = (selector) => tab.run((query) => document.querySelector(query)?.innerText ?? null, selector);
+  const lost = async () => Number((await text('#vexal-game')).match(/Lost:\s*(\d+)/)[1]);
+  const shown = (selector, want = true) => poll(`${selector} is ${want ? 'not ' : ''}shown`,
+                                                async () => (await text(selector) !== null) === want);
+  const focused = () => tab.run(() => document.activeElement.id);
+  const about = '[role=dialog][aria-label="About vexal"]';
 
-  assert.equal(await page.title(), 'Game');
-  const box = await area.boundingBox();
+  await shown('#vexal-about-caption');  // the game has started
+  assert.equal(await tab.run(() => document.title), 'Game');
+  const box = await tab.box('#vexal-game');
+  const [width, height] = await tab.run(() => [innerWidth, innerHeight]);
   assert.deepEqual([box.width, box.height], [208, 400], 'the game area is not 208 x 400');
-  assert.deepEqual([box.x, box.y], [196, 80], 'the game area is not centred');
+  assert.deepEqual([box.x, box.y], [(width - 208) / 2, (height - 400) / 2], 'the game area is not centred');
   await poll(`the cannon at ratio ${scale} is not the picture in whole blocks`,
              async () => check(await game(), 'in-blocks', golden) !== null);
   for (const [x, y, colour] of [[5, 5, 'black'], [104, 336, 'white'], [150, 337, 'black'], [104, 385, 'yellow']]) {
     assert.equal(check(await game(), 'colour', `${x * scale}`, `${y * scale}`), colour, `pixel ${x} ${y}`);
   }
 
-  for (let i = 0; i < 12; ++i) await page.keyboard.press('4', { delay: 10 });
-  assert.equal(check(await game(), 'cannon-edge'), '5', 'twelve 4s put the cannon elsewhere');
-  const snapshot = await area.ariaSnapshot();
-  for (const caption of ['Win:', 'Lost:', 'Level:']) {
-    assert.match(snapshot, new RegExp(`${caption}[\\s\\S]*?\\d`), `a screen reader reads no ${caption}`);
-  }
-
+  for (let i = 0; i < 12; ++i) await tab.press('4');
+  await poll('twelve 4s put the cannon elsewhere', async () => check(await game(), 'cannon-edge') === '5');
   const started = Date.now();
   const lostBefore = await lost();
   await sleep(3000);
@@ -69,75 +67,74 @@ async function play(browser, address, scale) {
   assert.ok(rate >= 6 && rate <= 15, `${rate} losses a second`);
 
   // About stops the field; a second click leaves one About window; Esc lets the game run on.
+  // Pictures of frames drawn after the last action: an engine may picture the frame before.
   const paused = async () => {
+    await tab.run(() => new Promise((drawn) => requestAnimationFrame(() => requestAnimationFrame(drawn))));
     const before = [await lost(), await game()];
     await sleep(500);
     return before[0] === await lost() && before[1].equals(await game());
   };
-  await page.click('#vexal-about-caption');
-  await about.waitFor();
+  await tab.click('#vexal-about-caption');
+  await shown(about);
   assert.ok(await paused(), 'the field moves behind the About window');
-  assert.equal(await page.evaluate(() => document.activeElement.id), 'vexal-about-ok');
-  const client = await page.locator('#vexal-about .vexal-client').boundingBox();
+  assert.equal(await focused(), 'vexal-about-ok');
+  const client = await tab.box('#vexal-about .vexal-client');
   assert.deepEqual([client.width, client.height], [351, 150], 'the About window is not 351 x 150');
-  await page.click('#vexal-about-caption');
-  assert.equal(await page.getByRole('dialog').count(), 1, 'a second click opened another');
-  await page.keyboard.press('Escape');
-  await about.waitFor({ state: 'detached' });
+  await tab.click('#vexal-about-caption');
+  assert.equal(await tab.run(() => document.querySelectorAll('[role=dialog]').length), 1, 'a second click opened another');
+  await tab.press('Escape');
+  await shown(about, false);
   assert.ok(!(await paused()), 'Esc left the game paused');
 
   // The close button leaves the game paused.
-  await page.click('#vexal-about-caption');
-  await page.click('#vexal-about-close');
-  await about.waitFor({ state: 'detached' });
+  await tab.click('#vexal-about-caption');
+  await tab.click('#vexal-about-close');
+  await shown(about, false);
   assert.ok(await paused(), 'the close button let the game run on');
 
   // Alt+S gives System Info the focus and shows the box; the focus comes back to System Info;
   // Enter presses it again.
-  await page.click('#vexal-about-caption');
-  const message = page.getByRole('alertdialog', { name: 'vexal' });
-  for (const key of ['Alt+s', 'Enter']) {
-    await page.keyboard.press(key);
-    await message.waitFor();
-    assert.match(await message.innerText(), /System Information Is Unavailable At This Time/);
-    await page.keyboard.press('Enter');
-    await message.waitFor({ state: 'detached' });
+  await tab.click('#vexal-about-caption');
+  const message = '[role=alertdialog][aria-label=vexal]';
+  for (const [key, modifier] of [['s', 'Alt'], ['Enter']]) {
+    await tab.press(key, modifier);
+    await shown(message);
+    assert.match(await text(message), /System Information Is Unavailable At This Time/);
+    await tab.press('Enter');
+    await shown(message, false);
   }
-  assert.equal(await page.evaluate(() => document.activeElement.id), 'vexal-about-sysinfo');
-  await page.keyboard.press('Tab');
-  assert.equal(await page.evaluate(() => document.activeElement.id), 'vexal-about-ok');
+  assert.equal(await focused(), 'vexal-about-sysinfo');
+  await tab.press('Tab');
+  assert.equal(await focused(), 'vexal-about-ok');
 
   // A press on the game area brings it in front, and its keys are the game's again: four 6s
   // take the cannon from 80 twips to 480, pixel 32.
-  await page.mouse.click(box.x + 5, box.y + 5);
-  const aboutBox = await about.boundingBox();
-  const inFront = await page.evaluate(([x, y]) => document.elementFromPoint(x, y).closest('#vexal-game') !== null,
-                                      [box.x + 104, aboutBox.y + 40]);
+  await tab.clickAt(box.x + 5, box.y + 5);
+  const aboutBox = await tab.box(about);
+  const inFront = await tab.run(([x, y]) => document.elementFromPoint(x, y).closest('#vexal-game') !== null,
+                                [box.x + 104, aboutBox.y + 40]);
   assert.ok(inFront, 'the game area stays behind the About window');
-  for (let i = 0; i < 4; ++i) await page.keyboard.press('6', { delay: 10 });
+  for (let i = 0; i < 4; ++i) await tab.press('6');
   await poll('the game took no keys in front of the About window',
              async () => check(await game(), 'cannon-edge') === '32');
-  await page.keyboard.press('Enter');
-  assert.equal(await about.count(), 1, 'Enter reached the About window from behind');
+  await tab.press('Enter');
+  assert.ok(await text(about) !== null, 'Enter reached the About window from behind');
   // Dragging the caption moves the window and brings it in front; OK resumes the game.
-  await page.mouse.move(aboutBox.x + 60, aboutBox.y + 10);
-  await page.mouse.down();
-  await page.mouse.move(aboutBox.x + 60, aboutBox.y + 210, { steps: 4 });
-  await page.mouse.up();
-  assert.equal((await about.boundingBox()).y, aboutBox.y + 200, 'the caption does not move the window');
-  await page.keyboard.press('Enter');
-  await about.waitFor({ state: 'detached' });
+  await tab.drag([aboutBox.x + 60, aboutBox.y + 10], [aboutBox.x + 60, aboutBox.y + 210]);
+  assert.equal((await tab.box(about)).y, aboutBox.y + 200, 'the caption does not move the window');
+  await tab.press('Enter');
+  await shown(about, false);
   assert.ok(!(await paused()), 'OK left the game paused');
 
   // Nothing kept but the page's own files for its service worker, nothing fetched but those.
-  const kept = await page.evaluate(async () => [document.cookie, localStorage.length,
+  const kept = await tab.run(async () => [document.cookie, localStorage.length,
     sessionStorage.length, (await indexedDB.databases()).length,
     (await caches.keys()).filter((name) => !/^vexal-[0-9a-f]{16}$/.test(name)).length]);
   assert.deepEqual(kept, ['', 0, 0, 0, 0], 'the page kept something');
-  const fetched = requests.map((url) => url.replace(address, '/').replace(/^\/\//, '/'));
-  assert.deepEqual(fetched.filter((file) => !pageFiles.includes(file)), [], 'the page fetched other files');
-  assert.deepEqual(errors, []);
-  await page.close();
+  const fetched = await tab.run(() => performance.getEntriesByType('resource').map((entry) => entry.name));
+  const foreign = fetched.map((url) => url.replace(address, '/')).filter((file) => !pageFiles.includes(file));
+  assert.deepEqual(foreign, [], 'the page fetched other files');
+  assert.deepEqual(tab.errors.slice(errorsBefore), []);
 }
 
 // On a phone (touch, no keyboard) and in a small window: the game area, its status strip,
@@ -158,6 +155,10 @@ async function phone(browser, address, [width, height, ratio, touch]) {
             scrollX + scrollY];
   });
   assert.deepEqual(view, [true, touch, true, true, 0], `${width} x ${height}: in view, keys, canvas, scrolled`);
+  const readAloud = await page.locator('#vexal-game').ariaSnapshot();
+  for (const caption of ['Win:', 'Lost:', 'Level:']) {
+    assert.match(readAloud, new RegExp(`${caption}[\\s\\S]*?\\d`), `a screen reader reads no ${caption}`);
+  }
   // The x of the cannon's left edge, in CSS pixels of the area, read off the canvas.
   const cannonEdge = () => page.evaluate(() => {
     const canvas = document.getElementById('vexal-field'), scale = canvas.width / 208;
@@ -202,17 +203,21 @@ function compressedSize(folder) {
       (sum, name) => sum + zlib.gzipSync(fs.readFileSync(path.join(folder, name)), { level: 9 }).length, 0);
 }
 
-const folder = process.argv[2];
+const [engineName, folder] = process.argv.slice(2);
+const engine = engines[engineName];
 const size = compressedSize(folder);
 assert.ok(size < mostCompressedBytes, `the page's files take ${size} bytes compressed`);
 console.log(`the page's files take ${size} bytes compressed`);
 withPage(folder, async (browser, address) => {
   for (const scale of [1, 2]) {
-    await play(browser, address, scale);
-    console.log(`ratio ${scale}: passed`);
+    const tab = await engine.tab(browser, [600, 560], scale);
+    await play(tab, address, scale);
+    await tab.close();
+    console.log(`${engineName} at ratio ${scale}: passed`);
   }
+  if (engine !== engines.chromium) return;
   for (const viewport of [[390, 844, 3, true], [844, 390, 3, true], [320, 320, 2, true], [320, 320, 1, false]]) {
     await phone(browser, address, viewport);
     console.log(`${viewport.slice(0, 3).join(' x ')}: passed`);
   }
-});
+}, engine);
