@@ -11,10 +11,18 @@ const puppeteer = require('puppeteer-core');
 
 const top = path.resolve(__dirname, '../../..');
 const sleep = (ms) => new Promise((resolve) => setTimeout(resolve, ms));
+// The servers that this process starts end with it, however it ends.
+const started = [];
+process.on('exit', () => started.forEach((child) => child.kill('SIGTERM')));
+function start(program, args, options) {
+  const child = spawn(program, args, options);
+  started.push(child);
+  return child;
+}
 
 // Starts the server on a free port; resolves to its address and a way to stop it.
 function serve(folder) {
-  const server = spawn(path.join(top, 'scripts/serve-web.sh'), [folder], {
+  const server = start(path.join(top, 'scripts/serve-web.sh'), [folder], {
     env: { ...process.env, PORT: '0' },
     stdio: ['ignore', 'pipe', 'ignore'],
   });
@@ -76,7 +84,7 @@ class WebDriverTab extends Tab {
         probe.close(() => resolve(free));
       });
     });
-    const driver = spawn('/usr/bin/WebKitWebDriver', [`--port=${port}`],
+    const driver = start('/usr/bin/WebKitWebDriver', [`--port=${port}`],
                          { stdio: 'ignore', env: { ...process.env, GDK_SCALE: `${ratio}` } });
     const tab = new WebDriverTab(`http://127.0.0.1:${port}`, driver);
     for (let tries = 0; !(await fetch(`${tab.server}/status`).then(() => true, () => false)); ++tries) {
@@ -100,7 +108,7 @@ class WebDriverTab extends Tab {
       method, headers: { 'Content-Type': 'application/json' }, body: body && JSON.stringify(body),
     });
     const { value } = await response.json();
-    if (value?.error) throw new Error(`WebDriver ${where}: ${JSON.stringify(value)}`);
+    if (value?.error) throw new Error(`WebDriver ${where}: ${value.error}: ${value.message}`);
     return value;
   }
   open(url) { return this.call('POST', '/url', { url }); }
