@@ -7,7 +7,7 @@
 // Usage: node bench/web_cost.js [PAGE_FOLDER] [SECONDS] [ROUNDS]
 const fs = require('fs');
 const path = require('path');
-const { withPage, top } = require('../tests/e2e/web/browser');
+const { withPage, top } = require('../scripts/browser/browser');
 
 const short = process.env.CI === 'true';
 const folder = process.argv[2] || path.join(top, 'build/web/page');

@@ -22,7 +22,7 @@ cmake -S . -B build/windows -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-x86_64.cmake 
 cmake --build build/windows --parallel 2
 # The page's tests drive Chromium through playwright-core and Firefox through puppeteer-core, at
 # the versions that the lockfile pins.
-npm ci --prefix tests/e2e/web --no-audit --no-fund >/dev/null
+npm ci --prefix scripts/browser --no-audit --no-fund >/dev/null
 # Emscripten's tools find Debian's JavaScript modules there when node is not Debian's own.
 export NODE_PATH=${NODE_PATH:-/usr/share/nodejs}
 emcmake cmake -S . -B build/web -DCMAKE_BUILD_TYPE=Release -DVEXAL_WERROR=ON -DBUILD_TESTING=OFF

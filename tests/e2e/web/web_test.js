@@ -8,7 +8,7 @@ const { execFileSync } = require('child_process');
 const fs = require('fs');
 const path = require('path');
 const zlib = require('zlib');
-const { withPage, engines } = require('./browser');
+const { withPage, engines } = require('../../../scripts/browser/browser');
 
 const golden = path.join(__dirname, '../../widget/golden/start.png');
 const pictureCheck = path.join(__dirname, '../picture_check.py');

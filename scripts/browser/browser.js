@@ -9,7 +9,7 @@ const path = require('path');
 const { chromium } = require('playwright-core');
 const puppeteer = require('puppeteer-core');
 
-const top = path.resolve(__dirname, '../../..');
+const top = path.resolve(__dirname, '../..');
 const sleep = (ms) => new Promise((resolve) => setTimeout(resolve, ms));
 // The servers that this process starts end with it, however it ends.
 const started = [];
