@@ -121,10 +121,12 @@ class WebDriverTab extends Tab {
       ...keys.reverse().map((value) => ({ type: 'keyUp', value }))];
     return this.call('POST', '/actions', { actions: [{ type: 'key', id: 'keys', actions }] });
   }
-  // The button pressed at the first point and released at the second.
+  // The button pressed at the first point and released at the second, each reached in one move:
+  // a busy WebKit lets go of the button wherever the steps of a longer move had reached.
   drag([x, y], [toX, toY]) {
     const actions = [[x, y, 'pointerDown'], [toX, toY, 'pointerUp']].flatMap(([atX, atY, type]) => [
-      { type: 'pointerMove', x: Math.round(atX), y: Math.round(atY), duration: 50 }, { type, button: 0 }]);
+      { type: 'pointerMove', x: Math.round(atX), y: Math.round(atY) }, { type: 'pause', duration: 50 },
+      { type, button: 0 }]);
     return this.call('POST', '/actions', { actions: [{ type: 'pointer', id: 'mouse', actions }] });
   }
   clickAt(x, y) { return this.drag([x, y], [x, y]); }
@@ -171,7 +173,7 @@ function withPage(folder, body, engine = engines.chromium) {
       server.stop();
     }
   })().catch((error) => {
-    console.error(`FAIL: ${error.message}`);
+    console.error(`FAIL: ${error.stack}`);
     process.exit(1);
   });
 }
