@@ -4,9 +4,11 @@
 # Usage: install-deps.sh [--check] play|test|test-build|test-run|package|windows|web|npm|session|release
 set -euo pipefail
 
-# Qt's Wayland plugin, so that the game runs natively on a Wayland session.
+# Qt's Wayland plugin, so that the game runs natively on a Wayland session, and the Wayland
+# client library, through which the game asks the compositor whether it draws window frames.
 # zlib compresses the icon's PNG files, which a tool of the build writes.
-play_packages=(g++ cmake make qt6-base-dev qt6-wayland libgl-dev fonts-liberation zlib1g-dev)
+play_packages=(g++ cmake make pkgconf qt6-base-dev qt6-wayland libwayland-dev libgl-dev fonts-liberation
+  zlib1g-dev)
 package_packages=(dpkg-dev file lintian unzip git)
 # What the release check needs besides: diffoscope shows where two builds differ.
 release_packages=(diffoscope)

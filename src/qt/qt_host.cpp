@@ -4,24 +4,35 @@
 #include <QMessageBox>
 
 #include "forms/app.h"
+#include "qt/drawn_frame.h"
 
 namespace qt {
 namespace {
 
+// A window shown, closed and stacked whole: with the frame of the program's own where it has one.
+void Raise(QWidget& widget) {
+  QWidget& window = *widget.window();
+  window.show();
+  window.raise();
+  window.activateWindow();
+}
+
+void Close(QWidget& widget) {
+  widget.window()->close();
+}
+
 // The main window goes with the game, never in the middle of one of its own events.
 class MainWindow : public app::FormWindow {
  public:
-  explicit MainWindow(playfield::Form1& form) : widget_(form) {}
+  MainWindow(playfield::Form1& form, bool framed) : widget_(form) {
+    if (framed) {
+      DrawnFrame::Around(widget_);
+    }
+  }
   void ShowModel() override { widget_.ShowModel(); }
   void Present() override { Raise(widget_); }
-  void Close() override { widget_.close(); }
+  void Close() override { qt::Close(widget_); }
   PlayfieldWindow& Widget() { return widget_; }
-
-  static void Raise(QWidget& widget) {
-    widget.show();
-    widget.raise();
-    widget.activateWindow();
-  }
 
  private:
   PlayfieldWindow widget_;
@@ -31,12 +42,16 @@ class MainWindow : public app::FormWindow {
 // is deleted once that event is over. It owns its form, which goes with it.
 class AboutFormWindow : public app::AboutFormWindow {
  public:
-  AboutFormWindow() : widget_(new AboutWindow()) {}
+  explicit AboutFormWindow(bool framed) : widget_(new AboutWindow()) {
+    if (framed) {
+      DrawnFrame::Around(*widget_);
+    }
+  }
   ~AboutFormWindow() override { widget_->deleteLater(); }
   about::frmAbout& Form() override { return widget_->Model(); }
   void ShowModel() override { widget_->ShowModel(); }
-  void Present() override { MainWindow::Raise(*widget_); }
-  void Close() override { widget_->close(); }
+  void Present() override { Raise(*widget_); }
+  void Close() override { qt::Close(*widget_); }
   AboutWindow* Widget() { return widget_; }
 
  private:
@@ -45,7 +60,7 @@ class AboutFormWindow : public app::AboutFormWindow {
 
 }  // namespace
 
-QtHost::QtHost() {
+QtHost::QtHost(bool drawnFrames) : drawnFrames_(drawnFrames) {
   ticks_.setTimerType(Qt::PreciseTimer);  // steady ticks at the game's pace
 }
 
@@ -56,7 +71,7 @@ QtHost::~QtHost() {
 
 std::unique_ptr<app::FormWindow> QtHost::OpenMainWindow(playfield::Form1& form,
                                                         app::Events& events) {
-  auto window = std::make_unique<MainWindow>(form);
+  auto window = std::make_unique<MainWindow>(form, drawnFrames_);
   PlayfieldWindow* widget = &window->Widget();
   QObject::connect(widget, &PlayfieldWindow::characterTyped, widget,
                    [&events](int code) { events.KeyTyped(code); });
@@ -70,7 +85,7 @@ std::unique_ptr<app::FormWindow> QtHost::OpenMainWindow(playfield::Form1& form,
 }
 
 std::unique_ptr<app::AboutFormWindow> QtHost::OpenAboutWindow(app::Events& events) {
-  auto window = std::make_unique<AboutFormWindow>();
+  auto window = std::make_unique<AboutFormWindow>(drawnFrames_);
   AboutWindow* widget = window->Widget();
   QObject::connect(widget, &AboutWindow::okClicked, widget, [&events] { events.OkClicked(); });
   QObject::connect(widget, &AboutWindow::sysInfoClicked, widget,

@@ -5,6 +5,7 @@
 
 #include "app/host.h"
 #include "qt/about_window.h"
+#include "qt/compositor_frames.h"
 #include "qt/playfield_window.h"
 
 namespace qt {
@@ -12,7 +13,8 @@ namespace qt {
 // The game's windows and timer as Qt widgets and a Qt timer.
 class QtHost : public app::Host {
  public:
-  QtHost();
+  // In frames of the program's own where the compositor draws none, unless told.
+  explicit QtHost(bool drawnFrames = CompositorDrawsNoFrames());
   ~QtHost() override;
 
   std::unique_ptr<app::FormWindow> OpenMainWindow(playfield::Form1& form,
@@ -27,6 +29,7 @@ class QtHost : public app::Host {
   int TickPeriodMs() const { return ticks_.isActive() ? ticks_.interval() : 0; }
 
  private:
+  const bool drawnFrames_;  // the windows in frames of the program's own
   QTimer ticks_;
   QPointer<PlayfieldWindow> main_;
   QPointer<AboutWindow> about_;

@@ -13,7 +13,7 @@
 // The whole program as main() makes it, on fake host services, started and shown.
 // A game started still stands as its load left it until its clock is started.
 struct StartedGame {
-  explicit StartedGame(bool clockRunning = true) {
+  explicit StartedGame(bool clockRunning = true, bool drawnFrames = false) : host(drawnFrames) {
     form.Timer1.SetInterval(clockRunning ? 1 : 0);
     EXPECT_TRUE(game.Start());
     (void)QTest::qWaitForWindowExposed(&Window());
@@ -23,6 +23,7 @@ struct StartedGame {
 
   // No error may end a game under test.
   struct Host : qt::QtHost {
+    using QtHost::QtHost;
     void ReportError(const forms::RuntimeError& error) override { FAIL() << error.what(); }
     void Quit(int status) override { quits.push_back(status); }
     std::vector<int> quits;
