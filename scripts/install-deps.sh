@@ -22,7 +22,7 @@ session_packages=(xvfb xauth xdotool x11-utils wmctrl openbox imagemagick curl)
 # The tests' builds need the first; only their run the second (desktops, Wine, browsers).
 test_build_packages=("${play_packages[@]}" googletest libgtest-dev qt6-base-private-dev
   libbenchmark-dev clang-format g++-mingw-w64-x86-64-posix "${web_packages[@]}")
-test_run_packages=("${session_packages[@]}" metacity xfwm4 sway wayvnc grim
+test_run_packages=("${session_packages[@]}" metacity xfwm4 sway wayvnc grim gnome-shell libglib2.0-bin
   at-spi2-core dbus-x11 python3-pyatspi python3-pil
   desktop-file-utils appstream groff-base strace wine64 chromium firefox-esr webkit2gtk-driver)
 

@@ -29,18 +29,23 @@ end_session() {
 }
 trap end_session EXIT
 
-# The desktop: openbox (unless named), metacity or xfwm4 on a private X server, or sway, a
-# Wayland compositor.
+# The desktop: openbox (unless named), metacity or xfwm4 on a private X server, or a Wayland
+# compositor: sway, or GNOME Shell's (gnome); $wayland says which kind.
+wayland=""
 start_desktop() {
   desktop=${1:-openbox}
   if [ "$desktop" = sway ]; then
     source "$(dirname "${BASH_SOURCE[0]}")/wayland.sh"
     start_sway
+  elif [ "$desktop" = gnome ]; then
+    source "$(dirname "${BASH_SOURCE[0]}")/gnome.sh"
+    start_gnome
   else
     source "$(dirname "${BASH_SOURCE[0]}")/x11.sh"
     start_x
     start_window_manager "$desktop"
   fi
+  [ -n "${DISPLAY:-}" ] || wayland=1
 }
 # A Wine prefix of the session's own, made beside a prepared one (PREFIX): its programs share no
 # windows, registry or Wine server with another session's. The Windows programs' files, which

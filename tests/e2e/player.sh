@@ -77,6 +77,19 @@ expect_drawn_whole() {
   tries=100 poll same || fail "a repaint left a trail: $(compare -metric AE \
     "$session_dir/before.png" "$session_dir/after.png" null: 2>&1) pixels differ"
 }
+# A window's frame without minimize and maximize. On X11, the Motif functions asked: those given
+# (0x2, resize, or none), neither minimize (0x8) nor maximize (0x10), as openbox keeps its buttons
+# regardless (a fixed size is asked by the size hints). Where the program draws the frame, its
+# buttons: Close alone.
+expect_frame() {
+  if [ -z "$wayland" ]; then
+    local functions
+    functions=$(xprop -id "$1" _MOTIF_WM_HINTS | sed 's/.*= //' | cut -d, -f2)
+    (( (functions & 0x18) == 0 && (functions & $2) == $2 )) || fail "Motif window functions $functions"
+  elif declare -F frame_buttons >/dev/null; then
+    [ "$(frame_buttons "$1")" = Close ] || fail "the frame's buttons are '$(frame_buttons "$1")'"
+  fi
+}
 # The game window as it starts at the given scale: its client area 208 x 400 times the scale,
 # the cannon the reviewed picture's in whole blocks of scale x scale pixels. Polled: the window
 # may show before it is first painted.

@@ -1,0 +1,129 @@
+# Sourced by session.sh: a headless GNOME Shell session (its compositor, mutter) on one
+# 1920 x 1080 output, in buses of its own, and what a user does and sees there through the
+# shell's D-Bus interfaces: in its unsafe mode, a script of ours runs in the shell, lists,
+# moves and closes windows, and types and clicks through virtual input devices, which enter the
+# compositor like a real seat's; the shell's screenshot interface takes the pictures. A window
+# is mutter's id of it. The program draws its frames itself here: where its client area lies in
+# them, it tells over AT-SPI (client_area.py).
+scale=1
+shell() {
+  gdbus call --address "$shell_bus" -d org.gnome.Shell -o /org/gnome/Shell -m org.gnome.Shell.Eval "$1" |
+    sed -E "s/^\(true, '\"?//; s/\"?'\)$//"
+}
+# The shell's login code waits for a system bus: an empty one of the session's own.
+start_system_bus() {
+  printf '%s\n' '<busconfig><type>system</type><auth>EXTERNAL</auth>' \
+    "<listen>unix:path=$session_dir/system_bus</listen>" \
+    '<policy context="default"><allow user="*"/><allow own="*"/><allow send_destination="*" eavesdrop="true"/>' \
+    '<allow eavesdrop="true"/></policy></busconfig>' \
+    >"$session_dir/system.conf"
+  dbus-daemon --config-file="$session_dir/system.conf" --nofork >/dev/null 2>&1 &
+  session_pids+=($!)
+  dbus-daemon --session --nofork --address="unix:path=$session_dir/shell_bus" >/dev/null 2>&1 &
+  session_pids+=($!)
+  shell_bus=unix:path=$session_dir/shell_bus
+  poll test -S "$session_dir/system_bus" -a -S "$session_dir/shell_bus" || fail "no buses"
+}
+start_gnome() {
+  export XDG_RUNTIME_DIR="$session_dir/runtime"
+  mkdir -m 700 "$XDG_RUNTIME_DIR"
+  unset DISPLAY  # its clients, the program among them, are Wayland's alone
+  start_system_bus
+  DBUS_SESSION_BUS_ADDRESS=$shell_bus DBUS_SYSTEM_BUS_ADDRESS=unix:path=$session_dir/system_bus \
+    gnome-shell --headless --unsafe-mode --wayland --no-x11 --virtual-monitor 1920x1080 \
+    >"$session_dir/shell.log" 2>&1 &
+  session_pids+=($!)
+  export WAYLAND_DISPLAY=wayland-0
+  # Started, it opens its overview, which would take the clicks: closed.
+  tries=1500 poll eval '[ "$(shell "Main.layoutManager._startingUp" 2>/dev/null)" = false ]' ||
+    fail "GNOME Shell did not start: $(tail -n 5 "$session_dir/shell.log")"
+  shell 'Main.overview.hide()' >/dev/null
+  poll eval '[ "$(shell "Main.overview.visible")" = false ]' || fail "the overview stays"
+  shell 'const C = imports.gi.Clutter, seat = C.get_default_backend().get_default_seat();
+    global.vexal = {pointer: seat.create_virtual_device(C.InputDeviceType.POINTER_DEVICE),
+                    keyboard: seat.create_virtual_device(C.InputDeviceType.KEYBOARD_DEVICE)};
+    global.vexal.type = (keys) => keys.forEach((key) => {
+      const names = {space: 0x20, Return: 0xff0d, Escape: 0xff1b, Tab: 0xff09, alt: 0xffe9};
+      const syms = key.split("+").map((name) => names[name] ?? name.codePointAt(0));
+      const press = (sym, down) => global.vexal.keyboard.notify_keyval(global.get_current_time() * 1000, sym, down);
+      syms.forEach((sym) => press(sym, 1));
+      syms.reverse().forEach((sym) => press(sym, 0));
+    });
+    global.vexal.window = (id) => global.get_window_actors().map((a) => a.meta_window)
+      .find((w) => String(w.get_id()) === id); 0' >/dev/null
+}
+
+# Each window: id pid focused x y width height (its frame) wm_class, a tab and the title.
+windows() {
+  shell 'global.get_window_actors().map((a) => a.meta_window).filter((w) => w.get_frame_rect().width > 0)
+    .map((w) => { const r = w.get_frame_rect();
+    return [w.get_id(), w.get_pid(), Number(w.has_focus()), r.x, r.y, r.width, r.height, w.get_wm_class()]
+      .join(" ") + "|" + w.get_title(); }).join(";")' | tr ';|' '\n\t'
+}
+# The window's line with its client area (from x): where it lies in the frame, and the frame's
+# buttons, do not change as long as the window lives; they are asked once.
+frame_line() { windows | awk -v id="$1" '$1 == id'; }
+frame_of() {
+  local line=$1 id=${1%% *} x y width height
+  [ -s "$session_dir/frame.$id" ] && return
+  read -r x y width height buttons < <(/usr/bin/python3 "$(dirname "${BASH_SOURCE[0]}")/client_area.py"     "$(awk '{print $2}' <<<"$line")" "$(cut -f 2 <<<"$line")" 2>/dev/null) || return 0
+  awk -v x="$x" -v y="$y" -v w="$width" -v h="$height" -v b="$buttons" \
+    '{print x, y, $6 - x - w, $7 - y - h, b}' <<<"$line" >"$session_dir/frame.$id"
+}
+window_line() {
+  local line
+  line=$(frame_line "$1")
+  frame_of "$line"
+  awk -v line="$line" '{split(line, f, " ");
+    print f[1], f[2], f[3], f[4] + $1, f[5] + $2, f[6] - $1 - $3, f[7] - $2 - $4, f[8]}' "$session_dir/frame.$1"
+}
+frame_buttons() { frame_of "$(frame_line "$1")"; awk '{print $5}' "$session_dir/frame.$1"; }
+shown() { windows | awk -F '\t' -v title="$1" '$2 == title {print $1; found = 1; exit} END {exit !found}' | cut -d ' ' -f 1; }
+window_count() { windows | awk -v pid="$1" '$2 == pid' | wc -l; }
+identity() { frame_line "$1" | cut -f 1 | awk '{print $8}'; }
+focused_window() { windows | awk '$3 == 1 {print $1}'; }
+client_size() { window_line "$1" | awk '{print $6 "x" $7}'; }
+on_screen() { window_line "$1" | awk -v x="$2" -v y="$3" '{print $4 + x, $5 + y}'; }
+pointer() { shell "global.vexal.pointer.notify_absolute_motion(global.get_current_time() * 1000, $1, $2);
+  ${3:+global.vexal.pointer.notify_button(global.get_current_time() * 1000, 1, $3);} 0" >/dev/null; }
+click_in() { pointer $(on_screen "$@") 1 && pointer $(on_screen "$@") 0; }
+# The compositor moves a window only once the program has taken the press: steps apart.
+drag_in() {
+  pointer $(on_screen "$1" "$2" "$3") 1
+  sleep 0.2
+  pointer $(on_screen "$1" "$4" "$5")
+  sleep 0.2
+  pointer $(on_screen "$1" "$4" "$5") 0
+}
+# Keys named as xdotool names them (4, space, Return, alt+s), typed in one go when $delay is 0.
+send_keys() {
+  local key
+  if [ "${delay:-50}" = 0 ]; then
+    shell "global.vexal.type([$(printf '"%s",' "$@")])" >/dev/null
+    return
+  fi
+  for key; do
+    shell "global.vexal.type([\"$key\"])" >/dev/null
+    sleep "$(awk -v ms="${delay:-50}" 'BEGIN {print ms / 1000}')"
+  done
+}
+picture() {
+  local x y width height
+  read -r _ _ _ x y width height _ < <(window_line "$1")
+  gdbus call --address "$shell_bus" -d org.gnome.Shell -o /org/gnome/Shell/Screenshot \
+    -m org.gnome.Shell.Screenshot.ScreenshotArea "$x" "$y" "$width" "$height" false "$session_dir/picture.png" >/dev/null
+  cat "$session_dir/picture.png"
+}
+window_do() { shell "global.vexal.window('$1')?.$2; 0" >/dev/null; }
+close_window() { window_do "$1" "delete(global.get_current_time())"; }
+activate() { window_do "$1" "activate(global.get_current_time())"; }
+move_window() { window_do "$1" "move_frame(true, $2, $3)"; }
+# Each size once the window has taken the one before.
+resize_and_back() {
+  local width x y frame_width frame_height
+  read -r _ _ _ x y frame_width frame_height _ < <(frame_line "$1")
+  for width in 210 208; do
+    window_do "$1" "move_resize_frame(true, $x, $y, $((frame_width + width - 208)), $frame_height)"
+    poll eval "[ \"\$(client_size $1)\" = ${width}x400 ]" || fail "no resize to $width"
+  done
+}
