@@ -1,11 +1,11 @@
 # Sourced by session.sh: a headless GNOME Shell session (its compositor, mutter) on one
-# 1920 x 1080 output, in buses of its own, and what a user does and sees there through the
+# 1920 x 1080 output at the scale OUTPUT_SCALE (1 unless set), in buses of its own, and what a user does and sees there through the
 # shell's D-Bus interfaces: in its unsafe mode, a script of ours runs in the shell, lists,
 # moves and closes windows, and types and clicks through virtual input devices, which enter the
 # compositor like a real seat's; the shell's screenshot interface takes the pictures. A window
-# is mutter's id of it. The program draws its frames itself here: where its client area lies in
+# is mutter's id of it; places and sizes are the output's pixels. The program draws its frames itself here: where its client area lies in
 # them, it tells over AT-SPI (client_area.py).
-scale=1
+scale=${OUTPUT_SCALE:-1}
 shell() {
   gdbus call --address "$shell_bus" -d org.gnome.Shell -o /org/gnome/Shell -m org.gnome.Shell.Eval "$1" |
     sed -E "s/^\(true, '\"?//; s/\"?'\)$//"
@@ -34,10 +34,16 @@ start_gnome() {
     >"$session_dir/shell.log" 2>&1 &
   session_pids+=($!)
   export WAYLAND_DISPLAY=wayland-0
-  # Started, it opens its overview, which would take the clicks: closed.
+  # Started, it opens its overview, and may show a notice over the windows: neither takes clicks.
   tries=1500 poll eval '[ "$(shell "Main.layoutManager._startingUp" 2>/dev/null)" = false ]' ||
     fail "GNOME Shell did not start: $(tail -n 5 "$session_dir/shell.log")"
-  shell 'Main.overview.hide()' >/dev/null
+  [ "$scale" = 1 ] || gdbus call --address "$shell_bus" -d org.gnome.Mutter.DisplayConfig \
+    -o /org/gnome/Mutter/DisplayConfig -m org.gnome.Mutter.DisplayConfig.ApplyMonitorsConfig \
+    "$(gdbus call --address "$shell_bus" -d org.gnome.Mutter.DisplayConfig -o /org/gnome/Mutter/DisplayConfig \
+      -m org.gnome.Mutter.DisplayConfig.GetCurrentState | sed -E 's/^\(uint32 ([0-9]+),.*/\1/')" 1 \
+    "[(0, 0, $scale.0, 0, true, [('Meta-0', '1920x1080@60.000', @a{sv} {})])]" "@a{sv} {}" >/dev/null ||
+    fail "no output scale $scale"
+  shell 'Main.overview.hide(); Main.messageTray.bannerBlocked = true' >/dev/null
   poll eval '[ "$(shell "Main.overview.visible")" = false ]' || fail "the overview stays"
   shell 'const C = imports.gi.Clutter, seat = C.get_default_backend().get_default_seat();
     global.vexal = {pointer: seat.create_virtual_device(C.InputDeviceType.POINTER_DEVICE),
@@ -66,9 +72,10 @@ frame_line() { windows | awk -v id="$1" '$1 == id'; }
 frame_of() {
   local line=$1 id=${1%% *} x y width height
   [ -s "$session_dir/frame.$id" ] && return
-  read -r x y width height buttons < <(/usr/bin/python3 "$(dirname "${BASH_SOURCE[0]}")/client_area.py"     "$(awk '{print $2}' <<<"$line")" "$(cut -f 2 <<<"$line")" 2>/dev/null) || return 0
-  awk -v x="$x" -v y="$y" -v w="$width" -v h="$height" -v b="$buttons" \
-    '{print x, y, $6 - x - w, $7 - y - h, b}' <<<"$line" >"$session_dir/frame.$id"
+  read -r x y width height buttons < <(/usr/bin/python3 "$(dirname "${BASH_SOURCE[0]}")/client_area.py"     "$(awk '{print $2}' <<<"$line")" "$(cut -f 2 <<<"$line")" 2>/dev/null) ||
+    fail "no frame drawn by the program around the window '$(cut -f 2 <<<"$line")'"
+  awk -v x="$((x * scale))" -v y="$((y * scale))" -v w="$((width * scale))" -v h="$((height * scale))" \
+    -v b="$buttons" '{print x, y, $6 - x - w, $7 - y - h, b}' <<<"$line" >"$session_dir/frame.$id"
 }
 window_line() {
   local line
@@ -123,7 +130,7 @@ resize_and_back() {
   local width x y frame_width frame_height
   read -r _ _ _ x y frame_width frame_height _ < <(frame_line "$1")
   for width in 210 208; do
-    window_do "$1" "move_resize_frame(true, $x, $y, $((frame_width + width - 208)), $frame_height)"
-    poll eval "[ \"\$(client_size $1)\" = ${width}x400 ]" || fail "no resize to $width"
+    window_do "$1" "move_resize_frame(true, $x, $y, $((frame_width + (width - 208) * scale)), $frame_height)"
+    poll eval "[ \"\$(client_size $1)\" = $((width * scale))x$((400 * scale)) ]" || fail "no resize to $width"
   done
 }

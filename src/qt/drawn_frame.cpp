@@ -5,6 +5,7 @@
 #include <QPainter>
 #include <QStyle>
 #include <QWindow>
+#include <algorithm>
 
 namespace qt {
 namespace {
@@ -84,9 +85,10 @@ void DrawnFrame::paintEvent(QPaintEvent* /*event*/) {
   painter.setFont(font);
   painter.setPen(
       palette().color(active ? QPalette::Active : QPalette::Disabled, QPalette::ButtonText));
-  const QRect title(icon.right() + kPadding, 0, close_->x() - icon.right() - 2 * kPadding,
-                    CaptionHeight);
-  painter.drawText(title, Qt::AlignLeft | Qt::AlignVCenter,
+  // Centred in the caption, as the desktop's own frames have it, clear of the icon and the button.
+  const int reserved = std::max(icon.right() + kPadding, width() - close_->x() + kPadding);
+  const QRect title(reserved, 0, width() - 2 * reserved, CaptionHeight);
+  painter.drawText(title, Qt::AlignCenter,
                    painter.fontMetrics().elidedText(windowTitle(), Qt::ElideRight, title.width()));
 }
 

@@ -19,10 +19,10 @@ start_accessibility_bus
 export ASAN_OPTIONS=quarantine_size_mb=0:thread_local_quarantine_size_kb=0
 start_program "$program" -qwindowtitle X -qwindowgeometry 50x50 -stylesheet /nonexistent
 game=$(wait_for_window Game)
+expect_frame "$game" 0x2
 expect_game_window "${OUTPUT_SCALE:-1}"
 tries=25 stays eval '[ "$(window_count "$app")" -eq 1 ]' || fail "more than one window"
 [[ $program == *.exe ]] || [ "$(identity "$game")" = "$VEXAL_APP_ID" ] || fail "its id is $(identity "$game")"
-expect_frame "$game" 0x2
 # Keys go to the active window once it has taken the focus.
 move_window "$game" 0 0
 activate "$game"
