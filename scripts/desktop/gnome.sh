@@ -84,6 +84,11 @@ window_line() {
   awk -v line="$line" '{split(line, f, " ");
     print f[1], f[2], f[3], f[4] + $1, f[5] + $2, f[6] - $1 - $3, f[7] - $2 - $4, f[8]}' "$session_dir/frame.$1"
 }
+# What the shell's window tracker shows for a window: its application's entry, name and icon.
+dock_identity() {
+  shell "const app = imports.gi.Shell.WindowTracker.get_default().get_window_app(global.vexal.window('$1'));
+    [app.get_id(), app.get_name(), app.get_icon()?.to_string()].join(' ')"
+}
 frame_buttons() { frame_of "$(frame_line "$1")"; awk '{print $5}' "$session_dir/frame.$1"; }
 shown() { windows | awk -F '\t' -v title="$1" '$2 == title {print $1; found = 1; exit} END {exit !found}' | cut -d ' ' -f 1; }
 window_count() { windows | awk -v pid="$1" '$2 == pid' | wc -l; }
