@@ -48,7 +48,7 @@ TEST(DrawnFrameTest, FramesBothWindowsAsTheirFormsSay) {
   for (int pass = 0; pass < 2; ++pass) {  // the window goes, then its frame
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
   }
-  EXPECT_TRUE(aboutFrame.isNull()) << "the frame stays behind its window";
+  EXPECT_TRUE(aboutFrame.isNull()) << "the frame outlives its window";
   EXPECT_TRUE(game.host.quits.empty());
   game.Window().window()->findChild<QToolButton*>()->click();
   EXPECT_EQ(game.host.quits, std::vector<int>{0})
