@@ -10,7 +10,7 @@ namespace {
 // size, title and buttons (close alone), a close that is the window's own, the main window
 // sizeable, and each frame gone with its window.
 TEST(DrawnFrameTest, FramesBothWindowsAsTheirFormsSay) {
-  StartedGame game(true, /*drawnFrames=*/true);
+  StartedGame game(/*clockRunning=*/false, /*drawnFrames=*/true);
   QTest::mouseClick(const_cast<qt::LabelWidget*>(game.Window().WidgetOf(game.form.Label4)),
                     Qt::LeftButton);
   qt::AboutWindow* about = game.host.AboutWidget();
@@ -38,6 +38,23 @@ TEST(DrawnFrameTest, FramesBothWindowsAsTheirFormsSay) {
     EXPECT_FALSE(frame->windowFlags() &
                  (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint));
     EXPECT_EQ(frame->minimumSize() != frame->maximumSize(), sizeable) << title;
+    ExpectGolden(frame->grab().toImage(),
+                 QStringLiteral("framed-") + (sizeable ? "game" : "about"));
+    // The edges of a sizeable window size it, and the pointer shows which way; the caption moves.
+    const int right = frame->width() - 1, bottom = frame->height() - 1;
+    struct Place {
+      QPoint at;
+      Qt::CursorShape shape;
+    };
+    for (const auto& [at, shape] :
+         {Place{{0, 100}, Qt::SizeHorCursor}, Place{{right, 100}, Qt::SizeHorCursor},
+          Place{{100, bottom}, Qt::SizeVerCursor}, Place{{100, 0}, Qt::SizeVerCursor},
+          Place{{right, bottom}, Qt::SizeFDiagCursor}, Place{{0, 0}, Qt::SizeFDiagCursor},
+          Place{{right, 0}, Qt::SizeBDiagCursor}, Place{{60, 15}, Qt::ArrowCursor}}) {
+      QTest::mouseMove(frame, at);
+      EXPECT_EQ(frame->cursor().shape(), sizeable ? shape : Qt::ArrowCursor)
+          << title << " " << at.x() << "," << at.y();
+    }
     frame->resize(frame->size() + QSize(40, 20));
     EXPECT_EQ(content->size(), sizeable ? client + QSize(40, 20) : client) << title;
   }
