@@ -60,11 +60,16 @@ async function play(tab, address, scale) {
 
   for (let i = 0; i < 12; ++i) await tab.press('4');
   await poll('twelve 4s put the cannon elsewhere', async () => check(await game(), 'cannon-edge') === '5');
-  const started = Date.now();
-  const lostBefore = await lost();
-  await sleep(3000);
-  const rate = (await lost() - lostBefore) / ((Date.now() - started) / 1000);
-  assert.ok(rate >= 6 && rate <= 15, `${rate} losses a second`);
+  // About ten losses a second; a moment when the machine is busy slows a browser's timer (WebKit's
+  // most), so a pace out of bounds is measured once more: a wrong interval fails both.
+  const pace = async () => {
+    const [started, lostBefore] = [Date.now(), await lost()];
+    await sleep(3000);
+    return (await lost() - lostBefore) / ((Date.now() - started) / 1000);
+  };
+  const inBounds = (rate) => rate >= 6 && rate <= 15;
+  const rate = await pace().then((first) => inBounds(first) ? first : pace());
+  assert.ok(inBounds(rate), `${rate} losses a second`);
 
   // About stops the field; a second click leaves one About window; Esc lets the game run on.
   // Pictures of frames drawn after the last action: an engine may picture the frame before.
