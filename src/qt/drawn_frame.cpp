@@ -22,7 +22,7 @@ DrawnFrame& DrawnFrame::Around(QWidget& content) {
 }
 
 DrawnFrame::DrawnFrame(QWidget& content)
-    : content_(content),
+    : content_(&content),
       sizeable_(content.minimumSize() != content.maximumSize()),
       close_(new QToolButton(this)) {
   setWindowFlags(Qt::Window | Qt::FramelessWindowHint);
@@ -62,8 +62,10 @@ int DrawnFrame::Border() const {
 
 void DrawnFrame::resizeEvent(QResizeEvent* /*event*/) {
   const int border = Border();
-  content_.setGeometry(border, CaptionHeight, width() - 2 * border,
-                       height() - CaptionHeight - border);
+  if (content_ != nullptr) {
+    content_->setGeometry(border, CaptionHeight, width() - 2 * border,
+                          height() - CaptionHeight - border);
+  }
   const int button = CaptionHeight - 2 * border;
   close_->setGeometry(width() - border - button, border, button, button);
 }
@@ -135,7 +137,7 @@ void DrawnFrame::mouseMoveEvent(QMouseEvent* event) {
 
 // Closed from its caption or by the desktop, the frame closes its content, which may refuse.
 void DrawnFrame::closeEvent(QCloseEvent* event) {
-  event->setAccepted(content_.close());
+  event->setAccepted(content_ == nullptr || content_->close());
 }
 
 void DrawnFrame::changeEvent(QEvent* event) {

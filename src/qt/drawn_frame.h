@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QPointer>
 #include <QToolButton>
 #include <QWidget>
 
@@ -32,7 +33,7 @@ class DrawnFrame : public QWidget {
   int Border() const;
   Qt::Edges EdgesAt(QPoint point) const;
 
-  QWidget& content_;
+  QPointer<QWidget> content_;  // gone before the frame, which is deleted later
   const bool sizeable_;
   QToolButton* close_;
 };
