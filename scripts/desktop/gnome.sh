@@ -1,10 +1,11 @@
 # Sourced by session.sh: a headless GNOME Shell session (its compositor, mutter) on one
-# 1920 x 1080 output at the scale OUTPUT_SCALE (1 unless set), in buses of its own, and what a user does and sees there through the
-# shell's D-Bus interfaces: in its unsafe mode, a script of ours runs in the shell, lists,
-# moves and closes windows, and types and clicks through virtual input devices, which enter the
-# compositor like a real seat's; the shell's screenshot interface takes the pictures. A window
-# is mutter's id of it; places and sizes are the output's pixels. The program draws its frames itself here: where its client area lies in
-# them, it tells over AT-SPI (client_area.py).
+# 1920 x 1080 output at the scale OUTPUT_SCALE (1 unless set), in buses of its own, and what a
+# user does and sees there through the shell's D-Bus interfaces: in its unsafe mode, a script of
+# ours runs in the shell, lists, moves and closes windows, and types and clicks through virtual
+# input devices, which enter the compositor like a real seat's; the shell's screenshot interface
+# takes the pictures. A window is mutter's id of it; places and sizes are the output's pixels.
+# The program draws its frames itself here: where its client area lies in them, it tells over
+# AT-SPI (client_area.py).
 scale=${OUTPUT_SCALE:-1}
 shell() {
   gdbus call --timeout 5 --address "$shell_bus" -d org.gnome.Shell -o /org/gnome/Shell -m org.gnome.Shell.Eval "$1" |
@@ -88,10 +89,12 @@ windows() {
 # buttons, do not change as long as the window lives; they are asked once.
 frame_line() { windows | awk -v id="$1" '$1 == id'; }
 frame_of() {
-  local line=$1 id=${1%% *} x y width height
+  local line=$1 id=${1%% *} title x y width height buttons
   [ -s "$session_dir/frame.$id" ] && return
-  read -r x y width height buttons < <(/usr/bin/python3 "$(dirname "${BASH_SOURCE[0]}")/client_area.py"     "$(awk '{print $2}' <<<"$line")" "$(cut -f 2 <<<"$line")" 2>/dev/null) ||
-    fail "no frame drawn by the program around the window '$(cut -f 2 <<<"$line")'"
+  title=$(cut -f 2 <<<"$line")
+  read -r x y width height buttons < <(/usr/bin/python3 "$(dirname "${BASH_SOURCE[0]}")/client_area.py" \
+    "$(awk '{print $2}' <<<"$line")" "$title" 2>/dev/null) ||
+    fail "no frame drawn by the program around the window '$title'"
   awk -v x="$((x * scale))" -v y="$((y * scale))" -v w="$((width * scale))" -v h="$((height * scale))" \
     -v b="$buttons" '{print x, y, $6 - x - w, $7 - y - h, b}' <<<"$line" >"$session_dir/frame.$id"
 }
