@@ -5,6 +5,7 @@
 
 #include "forms/app.h"
 #include "qt/drawn_frame.h"
+#include "qt/window_disposal.h"
 
 namespace qt {
 namespace {
@@ -24,22 +25,27 @@ void Close(QWidget& widget) {
 // The main window goes with the game, never in the middle of one of its own events.
 class MainWindow : public app::FormWindow {
  public:
-  MainWindow(playfield::Form1& form, bool framed) : widget_(form) {
+  MainWindow(playfield::Form1& form, bool framed) : widget_(new PlayfieldWindow(form)) {
     if (framed) {
-      DrawnFrame::Around(widget_);
+      DrawnFrame::Around(*widget_);
     }
   }
-  void ShowModel() override { widget_.ShowModel(); }
-  void Present() override { Raise(widget_); }
-  void Close() override { qt::Close(widget_); }
-  PlayfieldWindow& Widget() { return widget_; }
+  // Its widgets show the game's model, which goes next: so it is deleted now, once settled.
+  ~MainWindow() override {
+    DisposeWindow(*widget_->window());
+    DisposeWaitingWindows();
+  }
+  void ShowModel() override { widget_->ShowModel(); }
+  void Present() override { Raise(*widget_); }
+  void Close() override { qt::Close(*widget_); }
+  PlayfieldWindow* Widget() { return widget_; }
 
  private:
-  PlayfieldWindow widget_;
+  PlayfieldWindow* widget_;  // in its frame, if any
 };
 
-// The About window may go in the middle of its own close or of a click on its OK button, so it
-// is deleted once that event is over. It owns its form, which goes with it.
+// The About window may go in the middle of its own close or of a click on its OK button: it is
+// disposed of, so deleted once that event is over. It owns its form, which goes with it.
 class AboutFormWindow : public app::AboutFormWindow {
  public:
   explicit AboutFormWindow(bool framed) : widget_(new AboutWindow()) {
@@ -47,7 +53,7 @@ class AboutFormWindow : public app::AboutFormWindow {
       DrawnFrame::Around(*widget_);
     }
   }
-  ~AboutFormWindow() override { widget_->deleteLater(); }
+  ~AboutFormWindow() override { DisposeWindow(*widget_->window()); }
   about::frmAbout& Form() override { return widget_->Model(); }
   void ShowModel() override { widget_->ShowModel(); }
   void Present() override { Raise(*widget_); }
@@ -64,15 +70,16 @@ QtHost::QtHost(bool drawnFrames) : drawnFrames_(drawnFrames) {
   ticks_.setTimerType(Qt::PreciseTimer);  // steady ticks at the game's pace
 }
 
-// About windows deleted when the game went are deleted now.
+// The windows of the game that went are deleted now.
 QtHost::~QtHost() {
+  DisposeWaitingWindows();
   QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 
 std::unique_ptr<app::FormWindow> QtHost::OpenMainWindow(playfield::Form1& form,
                                                         app::Events& events) {
   auto window = std::make_unique<MainWindow>(form, drawnFrames_);
-  PlayfieldWindow* widget = &window->Widget();
+  PlayfieldWindow* widget = window->Widget();
   QObject::connect(widget, &PlayfieldWindow::characterTyped, widget,
                    [&events](int code) { events.KeyTyped(code); });
   QObject::connect(widget, &PlayfieldWindow::aboutClicked, widget,
@@ -104,9 +111,11 @@ void QtHost::SetTickPeriod(int milliseconds) {
 }
 
 void QtHost::ReportError(const forms::RuntimeError& error) {
-  QMessageBox box(QMessageBox::Critical, QString::fromUtf8(forms::App::Title),
-                  QString::fromStdString(forms::ErrorReportText(error)), QMessageBox::Ok);
-  box.exec();
+  auto* box =
+      new QMessageBox(QMessageBox::Critical, QString::fromUtf8(forms::App::Title),
+                      QString::fromStdString(forms::ErrorReportText(error)), QMessageBox::Ok);
+  box->exec();
+  DisposeWindow(*box);
 }
 
 void QtHost::Quit(int status) {
