@@ -4,9 +4,9 @@
 # ours runs in the shell, lists, moves and closes windows, and types and clicks through virtual
 # input devices, which enter the compositor like a real seat's; the shell's screenshot interface
 # takes the pictures. A window is mutter's id of it; places and sizes are the output's pixels.
-# The program draws its frames itself here: where its client area lies in them, it tells over
-# AT-SPI (client_area.py).
+# The program draws its frames itself here (drawn_frames.sh).
 scale=${OUTPUT_SCALE:-1}
+source "$(dirname "${BASH_SOURCE[0]}")/drawn_frames.sh"
 shell() {
   gdbus call --timeout 5 --address "$shell_bus" -d org.gnome.Shell -o /org/gnome/Shell -m org.gnome.Shell.Eval "$1" |
     sed -E "s/^\(true, '\"?//; s/\"?'\)$//"
@@ -85,49 +85,13 @@ windows() {
     return [w.get_id(), w.get_pid(), Number(w.has_focus()), r.x, r.y, r.width, r.height, w.get_wm_class()]
       .join(" ") + "|" + w.get_title(); }).join(";")' | tr ';|' '\n\t'
 }
-# The window's line with its client area (from x): where it lies in the frame, and the frame's
-# buttons, do not change as long as the window lives; they are asked once.
-frame_line() { windows | awk -v id="$1" '$1 == id'; }
-frame_of() {
-  local line=$1 id=${1%% *} title x y width height buttons
-  [ -s "$session_dir/frame.$id" ] && return
-  title=$(cut -f 2 <<<"$line")
-  read -r x y width height buttons < <(/usr/bin/python3 "$(dirname "${BASH_SOURCE[0]}")/client_area.py" \
-    "$(awk '{print $2}' <<<"$line")" "$title" 2>/dev/null) ||
-    fail "no frame drawn by the program around the window '$title'"
-  awk -v x="$((x * scale))" -v y="$((y * scale))" -v w="$((width * scale))" -v h="$((height * scale))" \
-    -v b="$buttons" '{print x, y, $6 - x - w, $7 - y - h, b}' <<<"$line" >"$session_dir/frame.$id"
-}
-window_line() {
-  local line
-  line=$(frame_line "$1")
-  frame_of "$line"
-  awk -v line="$line" '{split(line, f, " ");
-    print f[1], f[2], f[3], f[4] + $1, f[5] + $2, f[6] - $1 - $3, f[7] - $2 - $4, f[8]}' "$session_dir/frame.$1"
-}
 # What the shell's window tracker shows for a window: its application's entry, name and icon.
 dock_identity() {
   shell "const app = imports.gi.Shell.WindowTracker.get_default().get_window_app(global.vexal.window('$1'));
     [app.get_id(), app.get_name(), app.get_icon()?.to_string()].join(' ')"
 }
-frame_buttons() { frame_of "$(frame_line "$1")"; awk '{print $5}' "$session_dir/frame.$1"; }
-shown() { windows | awk -F '\t' -v title="$1" '$2 == title {print $1; found = 1; exit} END {exit !found}' | cut -d ' ' -f 1; }
-window_count() { windows | awk -v pid="$1" '$2 == pid' | wc -l; }
-identity() { frame_line "$1" | cut -f 1 | awk '{print $8}'; }
-focused_window() { windows | awk '$3 == 1 {print $1}'; }
-client_size() { window_line "$1" | awk '{print $6 "x" $7}'; }
-on_screen() { window_line "$1" | awk -v x="$2" -v y="$3" '{print $4 + x, $5 + y}'; }
 pointer() { shell "global.vexal.pointer.notify_absolute_motion(global.get_current_time() * 1000, $1, $2);
   ${3:+global.vexal.pointer.notify_button(global.get_current_time() * 1000, 1, $3);} 0" >/dev/null; }
-click_in() { pointer $(on_screen "$@") 1 && pointer $(on_screen "$@") 0; }
-# The compositor moves a window only once the program has taken the press: steps apart.
-drag_in() {
-  pointer $(on_screen "$1" "$2" "$3") 1
-  sleep 0.2
-  pointer $(on_screen "$1" "$4" "$5")
-  sleep 0.2
-  pointer $(on_screen "$1" "$4" "$5") 0
-}
 # Keys named as xdotool names them (4, space, Return, alt+s), typed in one go when $delay is 0.
 send_keys() {
   local key

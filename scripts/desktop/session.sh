@@ -30,7 +30,7 @@ end_session() {
 trap end_session EXIT
 
 # The desktop: openbox (unless named), metacity or xfwm4 on a private X server, or a Wayland
-# compositor: sway, or GNOME Shell's (gnome); $wayland says which kind.
+# compositor: sway, GNOME Shell's (gnome) or KWin (kde); $wayland says which kind.
 wayland=""
 start_desktop() {
   desktop=${1:-openbox}
@@ -40,6 +40,9 @@ start_desktop() {
   elif [ "$desktop" = gnome ]; then
     source "$(dirname "${BASH_SOURCE[0]}")/gnome.sh"
     start_gnome
+  elif [ "$desktop" = kde ]; then
+    source "$(dirname "${BASH_SOURCE[0]}")/kde.sh"
+    start_kde
   else
     source "$(dirname "${BASH_SOURCE[0]}")/x11.sh"
     start_x

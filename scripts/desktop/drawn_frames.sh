@@ -1,0 +1,41 @@
+# Sourced by the backends of desktops where the program draws its windows' frames itself (GNOME
+# Shell's and KWin): a window as the user sees it, from the backend's list of windows (`windows`:
+# each window's id pid focused x y width height (its frame, in the output's pixels) identity, a
+# tab and its title) and from the program, which tells over AT-SPI where its client area lies in
+# the frame (client_area.py). The pointer is the backend's (`pointer X Y [1 pressed, 0 released]`).
+# The window's line with its client area (from x): where it lies in the frame, and the frame's
+# buttons, do not change as long as the window lives; they are asked once.
+frame_line() { windows | awk -v id="$1" '$1 == id'; }
+frame_of() {
+  local line=$1 id=${1%% *} title x y width height buttons
+  [ -s "$session_dir/frame.$id" ] && return
+  title=$(cut -f 2 <<<"$line")
+  read -r x y width height buttons < <(/usr/bin/python3 "$(dirname "${BASH_SOURCE[0]}")/client_area.py" \
+    "$(awk '{print $2}' <<<"$line")" "$title" 2>/dev/null) ||
+    fail "no frame drawn by the program around the window '$title'"
+  awk -v x="$((x * scale))" -v y="$((y * scale))" -v w="$((width * scale))" -v h="$((height * scale))" \
+    -v b="$buttons" '{print x, y, $6 - x - w, $7 - y - h, b}' <<<"$line" >"$session_dir/frame.$id"
+}
+window_line() {
+  local line
+  line=$(frame_line "$1")
+  frame_of "$line"
+  awk -v line="$line" '{split(line, f, " ");
+    print f[1], f[2], f[3], f[4] + $1, f[5] + $2, f[6] - $1 - $3, f[7] - $2 - $4, f[8]}' "$session_dir/frame.$1"
+}
+frame_buttons() { frame_of "$(frame_line "$1")"; awk '{print $5}' "$session_dir/frame.$1"; }
+shown() { windows | awk -F '\t' -v title="$1" '$2 == title {print $1; found = 1; exit} END {exit !found}' | cut -d ' ' -f 1; }
+window_count() { windows | awk -v pid="$1" '$2 == pid' | wc -l; }
+identity() { frame_line "$1" | cut -f 1 | awk '{print $8}'; }
+focused_window() { windows | awk '$3 == 1 {print $1}'; }
+client_size() { window_line "$1" | awk '{print $6 "x" $7}'; }
+on_screen() { window_line "$1" | awk -v x="$2" -v y="$3" '{print $4 + x, $5 + y}'; }
+click_in() { pointer $(on_screen "$@") 1 && pointer $(on_screen "$@") 0; }
+# The compositor moves a window only once the program has taken the press: steps apart.
+drag_in() {
+  pointer $(on_screen "$1" "$2" "$3") 1
+  sleep 0.2
+  pointer $(on_screen "$1" "$4" "$5")
+  sleep 0.2
+  pointer $(on_screen "$1" "$4" "$5") 0
+}
