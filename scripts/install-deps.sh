@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Installs the Debian packages that vexal needs and the machine lacks; does nothing when all
 # are there. With --check, installs nothing and fails when a package is missing.
-# Usage: install-deps.sh [--check] play|test|test-build|test-run|package|windows|web|npm|session|gnome|release
+# Usage: install-deps.sh [--check] play|test|test-build|test-run|package|windows|web|npm|session|release
 set -euo pipefail
 
 # Qt's Wayland plugin, so that the game runs natively on a Wayland session, and the Wayland
@@ -22,12 +22,12 @@ session_packages=(xvfb xauth xdotool x11-utils wmctrl openbox imagemagick curl)
 # The tests' builds need the first; only their run the second (desktops, Wine, browsers).
 test_build_packages=("${play_packages[@]}" googletest libgtest-dev qt6-base-private-dev
   libbenchmark-dev clang-format g++-mingw-w64-x86-64-posix "${web_packages[@]}")
+# GNOME Shell and KWin, headless, with the tools that call them over D-Bus; the description of
+# KWin's fake input protocol and the tool that makes a client of it.
 test_run_packages=("${session_packages[@]}" metacity xfwm4 sway wayvnc grim
-  at-spi2-core dbus-x11 python3-pyatspi python3-pil
+  gnome-shell libglib2.0-bin kwin-wayland plasma-wayland-protocols libwayland-bin dbus-bin
+  at-spi2-core dbus-x11 python3-pyatspi python3-gi python3-pil
   desktop-file-utils appstream groff-base strace wine64 chromium firefox-esr webkit2gtk-driver)
-
-# GNOME Shell, headless, for its end-to-end tests, and the tool that calls it over D-Bus.
-gnome_packages=(gnome-shell libglib2.0-bin)
 
 check=false
 [ "${1:-}" != --check ] || { check=true && shift; }
@@ -41,9 +41,8 @@ case "${1:-}" in
   web) wanted=("${web_packages[@]}") ;;
   npm) wanted=(npm) ;;  # only where the machine's node brings no npm of its own
   session) wanted=("${session_packages[@]}") ;;
-  gnome) wanted=("${gnome_packages[@]}") ;;
   release) wanted=("${release_packages[@]}") ;;
-  *) echo "usage: $0 [--check] play|test|test-build|test-run|package|windows|web|npm|session|gnome|release" >&2; exit 2 ;;
+  *) echo "usage: $0 [--check] play|test|test-build|test-run|package|windows|web|npm|session|release" >&2; exit 2 ;;
 esac
 
 missing=()

@@ -83,7 +83,9 @@ static bool run(struct wl_display *display, char *line) {
       const int delay = atoi(words[++i]);
       for (; i + 1 < count; ++i) {
         type(words[i + 1]);
-        if (delay > 0) wait_ms(display, delay);
+        /* At no delay, a millisecond all the same: KWin drops a client that lets the events
+         * sent to it fill its socket, as a busy one may when they come faster than a hand's. */
+        wait_ms(display, delay > 0 ? delay : 1);
       }
     } else {
       fprintf(stderr, "fake_input: what is '%s'?\n", words[i]);

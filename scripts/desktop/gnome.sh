@@ -104,12 +104,20 @@ send_keys() {
     sleep "$(awk -v ms="${delay:-50}" 'BEGIN {print ms / 1000}')"
   done
 }
+# The shell takes the area in its interface's units, the output's pixels over its scale: the
+# whole units around the window's client area, which is then cut out of their picture.
 picture() {
-  local x y width height
+  local x y width height left top
   read -r _ _ _ x y width height _ < <(window_line "$1")
+  left=$((x / scale)) top=$((y / scale))
   gdbus call --address "$shell_bus" -d org.gnome.Shell -o /org/gnome/Shell/Screenshot \
-    -m org.gnome.Shell.Screenshot.ScreenshotArea "$x" "$y" "$width" "$height" false "$session_dir/picture.png" >/dev/null
-  cat "$session_dir/picture.png"
+    -m org.gnome.Shell.Screenshot.ScreenshotArea "$left" "$top" $(((x + width + scale - 1) / scale - left)) \
+    $(((y + height + scale - 1) / scale - top)) false "$session_dir/picture.png" >/dev/null
+  if [ "$scale" = 1 ]; then
+    cat "$session_dir/picture.png"
+  else
+    convert "$session_dir/picture.png" -crop "${width}x$height+$((x - left * scale))+$((y - top * scale))" +repage png:-
+  fi
 }
 window_do() { shell "global.vexal.window('$1')?.$2; 0" >/dev/null; }
 close_window() { window_do "$1" "delete(global.get_current_time())"; }

@@ -3,12 +3,11 @@ set -euo pipefail
 # The real program on a real desktop, played hard. Started with the toolkit's own options, which
 # it must ignore, it shows one window "Game" with a 208 x 400 client area times the output's
 # scale, the cannon drawn in whole blocks, and the desktop's entry named as its application
-# (Linux); on X11 sizeable, without maximize and minimize. Twelve "4" put the cannon's edge on
-# pixel 5. Then ten thousand
-# random keys at full speed leave the cannon where they put it; paused by its About window, it
-# moves the cannon and shows no trail of a partial repaint;
-# and forty rounds of an About window closed by its frame and two left with OK: afterwards
-# it answers, shows numbers, has kept its memory, and closing its window ends it with status 0.
+# (Linux); without maximize and minimize (on X11 sizeable). Twelve "4" put the cannon's edge on
+# pixel 5. Then thousands of random keys at full speed leave the cannon where they put it; paused
+# by its About window, it moves the cannon and shows no trail of a partial repaint; and rounds of
+# an About window closed by its frame and two left with OK: afterwards it answers, shows numbers,
+# has kept its memory, and closing its window ends it with status 0.
 # Usage: play_test.sh PROGRAM [DESKTOP]   (see scripts/desktop/session.sh)
 program=$1
 source "$(dirname "$0")/player.sh"
@@ -50,7 +49,8 @@ keys=(4 6 space x 5 Return a alt+4 alt+6)  # an Alt chord types nothing
 presses=$([[ $program == *.exe ]] && echo 1000 || { [ -n "$wayland" ] && echo 3000 || echo 10000; })
 # Enough rounds that About windows never deleted grow the heap past the bound (by about 40 MB
 # on X11, 3 MB on Wayland); each round takes half a second on X11 and two on Wayland.
-rounds=$([[ $program == *.exe ]] && echo 10 || { [ -n "$wayland" ] && echo 12 || echo 40; })
+# With ABOUT_ROUNDS=0, where the same windows are measured in another test, none.
+rounds=${ABOUT_ROUNDS:-$([[ $program == *.exe ]] && echo 10 || { [ -n "$wayland" ] && echo 12 || echo 40; })}
 delay=0 press_keys $(for _ in $(seq "$presses"); do echo "${keys[RANDOM % ${#keys[@]}]}"; done)
 expect_cannon
 # The About window opens away from the About caption, with OK focused.
@@ -79,9 +79,11 @@ for round in $(seq "$rounds"); do
   open_about
   ok_about
 done
-growth=$(($(rss) - first_rss))
-echo "anonymous memory grew by $growth KiB over the About cycles"
-[ "$growth" -lt 2048 ] || fail "anonymous memory grew by $growth KiB"
+if [ "$rounds" != 0 ]; then
+  growth=$(($(rss) - first_rss))
+  echo "anonymous memory grew by $growth KiB over the About cycles"
+  [ "$growth" -lt 2048 ] || fail "anonymous memory grew by $growth KiB"
+fi
 
 for caption in Win: Level: Lost:; do
   counter=$(read_label "$caption")

@@ -27,7 +27,7 @@ open_about() {
   size=$(client_size "$game")
   for _ in 1 2 3; do
     click_in "$game" $((104 * ${size%x*} / 208)) $((384 * ${size#*x} / 400))
-    about=$(tries=25 poll shown "About vexal") && return 0
+    about=$(tries=50 poll shown "About vexal") && return 0
   done
   fail "no About window"
 }
