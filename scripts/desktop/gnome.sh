@@ -37,23 +37,31 @@ shell_started() {
 # GNOME Shell 43 may hang as it starts: the child that it forks to start the input method
 # runs a function of the shell's before the program, and may wait forever there for a lock that
 # another thread held at the fork. A shell that has not started is ended and started again.
-start_gnome() {
-  export XDG_RUNTIME_DIR="$session_dir/runtime"
-  mkdir -m 700 "$XDG_RUNTIME_DIR"
-  unset DISPLAY  # its clients, the program among them, are Wayland's alone
+start_shell() {
   start_system_bus
   local attempt
   for attempt in 1 2 3; do
     DBUS_SESSION_BUS_ADDRESS=$shell_bus DBUS_SYSTEM_BUS_ADDRESS=unix:path=$session_dir/system_bus \
-      gnome-shell --headless --unsafe-mode --wayland --no-x11 --virtual-monitor 1920x1080 \
-      >"$session_dir/shell.log" 2>&1 &
+      gnome-shell --unsafe-mode "$@" >"$session_dir/shell.log" 2>&1 &
     session_pids+=($!)
-    ! shell_started || break
+    ! shell_started || return 0
     pkill -KILL -P $! || true
     kill -KILL $!
     wait $! 2>/dev/null || true
-    [ "$attempt" != 3 ] || fail "GNOME Shell did not start: $(tail -n 5 "$session_dir/shell.log")"
   done
+  fail "GNOME Shell did not start: $(tail -n 5 "$session_dir/shell.log")"
+}
+# On X11 the shell is the window manager of the session's X server (see x11.sh, whose functions
+# then stand for a window's).
+start_gnome_x11() {
+  start_shell --x11 --replace
+  shell 'Main.overview.hide(); Main.messageTray.bannerBlocked = true' >/dev/null
+}
+start_gnome() {
+  export XDG_RUNTIME_DIR="$session_dir/runtime"
+  mkdir -m 700 "$XDG_RUNTIME_DIR"
+  unset DISPLAY  # its clients, the program among them, are Wayland's alone
+  start_shell --headless --wayland --no-x11 --virtual-monitor 1920x1080
   export WAYLAND_DISPLAY=wayland-0
   # Started, it opens its overview, and may show a notice over the windows: neither takes clicks.
   [ "$scale" = 1 ] || gdbus call --address "$shell_bus" -d org.gnome.Mutter.DisplayConfig \
@@ -85,9 +93,12 @@ windows() {
     return [w.get_id(), w.get_pid(), Number(w.has_focus()), r.x, r.y, r.width, r.height, w.get_wm_class()]
       .join(" ") + "|" + w.get_title(); }).join(";")' | tr ';|' '\n\t'
 }
-# What the shell's window tracker shows for a window: its application's entry, name and icon.
+# What the shell's window tracker shows for a window (mutter's id, or on X11 the X server's): its
+# application's entry, name and icon.
 dock_identity() {
-  shell "const app = imports.gi.Shell.WindowTracker.get_default().get_window_app(global.vexal.window('$1'));
+  shell "const app = imports.gi.Shell.WindowTracker.get_default().get_window_app(
+      global.get_window_actors().map((a) => a.meta_window).find((w) => String(w.get_id()) === '$1' ||
+        w.get_description() === '0x' + Number('$1').toString(16)));
     [app.get_id(), app.get_name(), app.get_icon()?.to_string()].join(' ')"
 }
 pointer() { shell "global.vexal.pointer.notify_absolute_motion(global.get_current_time() * 1000, $1, $2);

@@ -30,7 +30,8 @@ end_session() {
 trap end_session EXIT
 
 # The desktop: openbox (unless named), metacity or xfwm4 on a private X server, or a Wayland
-# compositor: sway, GNOME Shell's (gnome) or KWin (kde); $wayland says which kind.
+# compositor: sway, GNOME Shell's (gnome) or KWin (kde); or GNOME Shell on X11 (gnome-x11).
+# $wayland says which kind.
 wayland=""
 start_desktop() {
   desktop=${1:-openbox}
@@ -40,6 +41,11 @@ start_desktop() {
   elif [ "$desktop" = gnome ]; then
     source "$(dirname "${BASH_SOURCE[0]}")/gnome.sh"
     start_gnome
+  elif [ "$desktop" = gnome-x11 ]; then
+    source "$(dirname "${BASH_SOURCE[0]}")/gnome.sh"
+    source "$(dirname "${BASH_SOURCE[0]}")/x11.sh"
+    start_x
+    start_gnome_x11
   elif [ "$desktop" = kde ]; then
     source "$(dirname "${BASH_SOURCE[0]}")/kde.sh"
     start_kde

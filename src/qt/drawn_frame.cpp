@@ -135,9 +135,15 @@ void DrawnFrame::mouseMoveEvent(QMouseEvent* event) {
   }
 }
 
-// Closed from its caption or by the desktop, the frame closes its content, which may refuse.
+// Closed from its caption or by the desktop, the frame closes its content, which may refuse. It
+// then hides rather than let Qt end its native window: the desktop's close may come while Qt's
+// Wayland backing store waits for a buffer in the middle of a paint, which would go on with a
+// window that is no more. The window ends when the frame is deleted.
 void DrawnFrame::closeEvent(QCloseEvent* event) {
-  event->setAccepted(content_ == nullptr || content_->close());
+  if (content_ == nullptr || content_->close()) {
+    hide();
+  }
+  event->ignore();
 }
 
 void DrawnFrame::changeEvent(QEvent* event) {
