@@ -68,6 +68,7 @@ TEST(DrawnFrameTest, FramesBothWindowsAsTheirFormsSay) {
   game.Window().window()->findChild<QToolButton*>()->click();
   EXPECT_EQ(game.host.quits, std::vector<int>{0})
       << "closing the main window's frame ends the game";
+  EXPECT_TRUE(game.Window().window()->isHidden());
 }
 
 }  // namespace
