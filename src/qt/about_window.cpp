@@ -5,6 +5,7 @@
 
 #include "qt/form_frame.h"
 #include "qt/qt_conversions.h"
+#include "qt/window_disposal.h"
 
 namespace qt {
 
@@ -61,6 +62,7 @@ void AboutWindow::keyPressEvent(QKeyEvent* event) {
 void AboutWindow::closeEvent(QCloseEvent* event) {
   QWidget::closeEvent(event);
   emit closed();
+  CloseByHiding(*this, *event);
 }
 
 // The background is painted here rather than set in the palette: the style caches its button

@@ -7,6 +7,8 @@
 #include <QWindow>
 #include <algorithm>
 
+#include "qt/window_disposal.h"
+
 namespace qt {
 namespace {
 
@@ -135,15 +137,10 @@ void DrawnFrame::mouseMoveEvent(QMouseEvent* event) {
   }
 }
 
-// Closed from its caption or by the desktop, the frame closes its content, which may refuse. It
-// then hides rather than let Qt end its native window: the desktop's close may come while Qt's
-// Wayland backing store waits for a buffer in the middle of a paint, which would go on with a
-// window that is no more. The window ends when the frame is deleted.
+// Closed from its caption or by the desktop, the frame closes its content, which may refuse.
 void DrawnFrame::closeEvent(QCloseEvent* event) {
-  if (content_ == nullptr || content_->close()) {
-    hide();
-  }
-  event->ignore();
+  event->setAccepted(content_ == nullptr || content_->close());
+  CloseByHiding(*this, *event);
 }
 
 void DrawnFrame::changeEvent(QEvent* event) {

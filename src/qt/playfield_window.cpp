@@ -7,6 +7,7 @@
 #include "forms/twips.h"
 #include "qt/form_frame.h"
 #include "qt/qt_conversions.h"
+#include "qt/window_disposal.h"
 
 namespace qt {
 
@@ -93,6 +94,7 @@ void PlayfieldWindow::keyPressEvent(QKeyEvent* event) {
 void PlayfieldWindow::closeEvent(QCloseEvent* event) {
   QWidget::closeEvent(event);
   emit closed();
+  CloseByHiding(*this, *event);
 }
 
 const LabelWidget* PlayfieldWindow::WidgetOf(const forms::Label& label) const {
