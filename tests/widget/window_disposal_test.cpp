@@ -27,6 +27,7 @@ TEST(WindowDisposalTest, HidesAtOnceAndDeletesOnceSettled) {
     clock.start();
     qt::DisposeWindow(*window, settling);
     EXPECT_EQ(window->isHidden(), settling.count() == 0) << settling.count();
+    EXPECT_EQ(window->updatesEnabled(), settling.count() == 0) << "draws while it waits to hide";
     if (loopRuns) {
       EXPECT_TRUE(QTest::qWaitFor([&] { return window->isHidden(); })) << settling.count();
       if (settling.count() > 0) {
@@ -39,6 +40,29 @@ TEST(WindowDisposalTest, HidesAtOnceAndDeletesOnceSettled) {
       EXPECT_TRUE(window.isNull());
     }
     EXPECT_GE(clock.elapsed(), settling.count()) << "deleted before it settled";
+  }
+}
+
+// A close that a top-level window accepted hides it, and Qt is told to keep its native window; the
+// window stays until it is disposed of. A refused close, or a child's, is left as it is.
+TEST(WindowDisposalTest, AnAcceptedCloseHidesTheWindowAndKeepsIt) {
+  struct Case {
+    bool topLevel, accepted;
+  };
+  for (const auto& [topLevel, accepted] :
+       {Case{true, true}, Case{true, false}, Case{false, true}}) {
+    QWidget parent;
+    const QPointer<QWidget> window = new QWidget(topLevel ? nullptr : &parent);
+    parent.show();
+    window->show();
+    QCloseEvent close;
+    close.setAccepted(accepted);
+    qt::CloseByHiding(*window, close);
+    EXPECT_EQ(close.isAccepted(), accepted && !topLevel) << topLevel << accepted;
+    QTest::qWait(50);
+    EXPECT_EQ(window->isHidden(), topLevel && accepted) << topLevel << accepted;
+    ASSERT_FALSE(window.isNull());
+    delete window.data();
   }
 }
 
