@@ -35,7 +35,6 @@ DrawnFrame::DrawnFrame(QWidget& content)
     setWindowTitle(title);
     update();
   });
-  connect(&content, &QObject::destroyed, this, &QObject::deleteLater);
 
   close_->setIcon(style()->standardIcon(QStyle::SP_TitleBarCloseButton));
   close_->setAccessibleName(tr("Close"));

@@ -10,8 +10,8 @@ namespace qt {
 // would show minimize and maximize buttons whatever the window's flags: a caption with the icon,
 // the title and a close button, which moves the window, and for a sizeable window, edges that
 // size it. The content, until then a top-level widget, becomes the frame's child with its client
-// size kept; its title and icon are the frame's, its close is the frame's, and the frame goes
-// with it.
+// size kept; its title and icon are the frame's, its close is the frame's, and the two go
+// together (the content's window() is the frame).
 class DrawnFrame : public QWidget {
   Q_OBJECT
 
@@ -33,7 +33,7 @@ class DrawnFrame : public QWidget {
   int Border() const;
   Qt::Edges EdgesAt(QPoint point) const;
 
-  QPointer<QWidget> content_;  // gone before the frame, which is deleted later
+  QPointer<QWidget> content_;  // its child: deleted with it
   const bool sizeable_;
   QToolButton* close_;
 };

@@ -73,7 +73,6 @@ QtHost::QtHost(bool drawnFrames) : drawnFrames_(drawnFrames) {
 // The windows of the game that went are deleted now.
 QtHost::~QtHost() {
   DisposeWaitingWindows();
-  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 
 std::unique_ptr<app::FormWindow> QtHost::OpenMainWindow(playfield::Form1& form,

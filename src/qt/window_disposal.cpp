@@ -47,7 +47,7 @@ class WindowEnd : public QObject {
   void Dispose() {
     disposed_ = true;
     if (hidden_) {
-      QTimer::singleShot(settling_, &window_, &QObject::deleteLater);
+      DeleteOnceSettled();
     } else {
       Hide();
     }
@@ -84,9 +84,11 @@ class WindowEnd : public QObject {
     window_.setUpdatesEnabled(true);
     settled_ = QDeadlineTimer(settling_);
     if (disposed_) {
-      QTimer::singleShot(settling_, &window_, &QObject::deleteLater);
+      DeleteOnceSettled();
     }
   }
+
+  void DeleteOnceSettled() { QTimer::singleShot(settling_, &window_, &QObject::deleteLater); }
 
   QWidget& window_;
   const std::chrono::milliseconds settling_;
