@@ -1,4 +1,4 @@
-#include "qt/posix_services.h"
+#include "posix/posix_services.h"
 
 #include <gtest/gtest.h>
 
