@@ -5,9 +5,10 @@
 set -euo pipefail
 
 # Qt's Wayland plugin, so that the game runs natively on a Wayland session, and the Wayland
-# client library, through which the game asks the compositor whether it draws window frames.
+# client library, through which the game asks the compositor whether it draws window frames;
+# xcb's, through which it asks the X11 window manager its name.
 # zlib compresses the icon's PNG files, which a tool of the build writes.
-play_packages=(g++ cmake make pkgconf qt6-base-dev qt6-wayland libwayland-dev libgl-dev fonts-liberation
+play_packages=(g++ cmake make pkgconf qt6-base-dev qt6-wayland libwayland-dev libxcb1-dev libgl-dev fonts-liberation
   zlib1g-dev)
 package_packages=(dpkg-dev file lintian unzip git)
 # What the release check needs besides: diffoscope shows where two builds differ.

@@ -5,7 +5,6 @@
 
 #include "qt/form_frame.h"
 #include "qt/qt_conversions.h"
-#include "qt/window_disposal.h"
 
 namespace qt {
 
@@ -56,13 +55,6 @@ void AboutWindow::keyPressEvent(QKeyEvent* event) {
     return;
   }
   QWidget::keyPressEvent(event);
-}
-
-// Closed by its frame, the window goes without pressing any button.
-void AboutWindow::closeEvent(QCloseEvent* event) {
-  QWidget::closeEvent(event);
-  emit closed();
-  CloseByHiding(*this, *event);
 }
 
 // The background is painted here rather than set in the palette: the style caches its button

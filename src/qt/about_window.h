@@ -27,11 +27,9 @@ class AboutWindow : public QWidget {
  signals:
   void okClicked();
   void sysInfoClicked();
-  void closed();  // however it was closed
 
  protected:
   void keyPressEvent(QKeyEvent* event) override;
-  void closeEvent(QCloseEvent* event) override;
   void paintEvent(QPaintEvent* event) override;
 
  private:

@@ -1,13 +1,10 @@
 #include "qt/drawn_frame.h"
 
-#include <QCloseEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QStyle>
 #include <QWindow>
 #include <algorithm>
-
-#include "qt/window_disposal.h"
 
 namespace qt {
 namespace {
@@ -43,15 +40,13 @@ DrawnFrame::DrawnFrame(QWidget& content)
   connect(close_, &QToolButton::clicked, this, &QWidget::close);
 
   QWidget* focus = content.focusWidget();
-  const QSize margins(2 * Border(), CaptionHeight + Border());
   content.setParent(this);
+  content.installEventFilter(this);
   content.show();
   if (sizeable_) {
-    setMinimumSize(margins + QSize(CaptionHeight * 3, 0));
-    resize(content.size() + margins);
-  } else {
-    setFixedSize(content.size() + margins);
+    setMinimumSize(Margins() + QSize(CaptionHeight * 3, 0));
   }
+  Fit();
   if (focus != nullptr) {
     focus->setFocus();  // the control that had the focus in the window has it in the frame
   }
@@ -59,6 +54,28 @@ DrawnFrame::DrawnFrame(QWidget& content)
 
 int DrawnFrame::Border() const {
   return sizeable_ ? kSizingBorder : kFixedBorder;
+}
+
+QSize DrawnFrame::Margins() const {
+  return {2 * Border(), CaptionHeight + Border()};
+}
+
+void DrawnFrame::Fit() {
+  const QSize size = content_->size() + Margins();
+  if (sizeable_) {
+    resize(size);
+  } else {
+    setFixedSize(size);
+  }
+}
+
+// A content that sizes itself (a message box, as it is shown) takes its frame with it.
+bool DrawnFrame::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == content_ && event->type() == QEvent::Resize &&
+      content_->size() + Margins() != size()) {
+    Fit();
+  }
+  return false;
 }
 
 void DrawnFrame::resizeEvent(QResizeEvent* /*event*/) {
@@ -134,12 +151,6 @@ void DrawnFrame::mouseMoveEvent(QMouseEvent* event) {
   } else {
     unsetCursor();
   }
-}
-
-// Closed from its caption or by the desktop, the frame closes its content, which may refuse.
-void DrawnFrame::closeEvent(QCloseEvent* event) {
-  event->setAccepted(content_ == nullptr || content_->close());
-  CloseByHiding(*this, *event);
 }
 
 void DrawnFrame::changeEvent(QEvent* event) {

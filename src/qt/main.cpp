@@ -5,6 +5,7 @@
 #include "about/host_services.h"
 #include "app/game.h"
 #include "forms/app.h"
+#include "qt/frame_choice.h"
 #include "qt/qt_host.h"
 #include "qt/qt_message_box.h"
 #include "qt/toolkit_environment.h"
@@ -32,10 +33,11 @@ int main() {
   const auto registry = about::MakeHostRegistry();
   const auto programs = about::MakeHostProgramStarter();
   const auto files = about::MakeHostFileSystem();
-  qt::QtMessageBox messages;
+  qt::TopLevelWindows windows(qt::ChooseFrames());
+  qt::QtMessageBox messages(windows);
   about::SystemServices services{*registry, *programs, *files, messages};
 
-  qt::QtHost host;
+  qt::QtHost host(windows);
   app::Game game(host, services);
   if (!game.Start()) {
     return EXIT_FAILURE;

@@ -7,7 +7,6 @@
 #include "forms/twips.h"
 #include "qt/form_frame.h"
 #include "qt/qt_conversions.h"
-#include "qt/window_disposal.h"
 
 namespace qt {
 
@@ -89,12 +88,6 @@ void PlayfieldWindow::keyPressEvent(QKeyEvent* event) {
   for (const QChar character : text) {
     emit characterTyped(character.unicode());
   }
-}
-
-void PlayfieldWindow::closeEvent(QCloseEvent* event) {
-  QWidget::closeEvent(event);
-  emit closed();
-  CloseByHiding(*this, *event);
 }
 
 const LabelWidget* PlayfieldWindow::WidgetOf(const forms::Label& label) const {

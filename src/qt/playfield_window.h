@@ -28,12 +28,10 @@ class PlayfieldWindow : public QWidget {
  signals:
   void characterTyped(int code);
   void aboutClicked();
-  void closed();
 
  protected:
   void paintEvent(QPaintEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
-  void closeEvent(QCloseEvent* event) override;
 
  private:
   // The field's background, pictures and line within an area of the window.

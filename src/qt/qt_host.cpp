@@ -1,104 +1,77 @@
 #include "qt/qt_host.h"
 
-#include <QCoreApplication>
-#include <QMessageBox>
-
-#include "forms/app.h"
-#include "qt/drawn_frame.h"
-#include "qt/window_disposal.h"
+#include "qt/qt_message_box.h"
 
 namespace qt {
 namespace {
 
-// A window shown, closed and stacked whole: with the frame of the program's own where it has one.
-void Raise(QWidget& widget) {
-  QWidget& window = *widget.window();
-  window.show();
-  window.raise();
-  window.activateWindow();
-}
-
-void Close(QWidget& widget) {
-  widget.window()->close();
-}
-
-// The main window goes with the game, never in the middle of one of its own events.
-class MainWindow : public app::FormWindow {
+// A form's window, made and ended by the windows' owner. The About window goes in the middle of
+// its own close or of a click on its OK button; the owner deletes it once that event is over.
+template <typename Widget, typename Base>
+class OwnedWindow : public Base {
  public:
-  MainWindow(playfield::Form1& form, bool framed) : widget_(new PlayfieldWindow(form)) {
-    if (framed) {
-      DrawnFrame::Around(*widget_);
+  OwnedWindow(TopLevelWindows& windows, Widget* widget) : windows_(windows), widget_(widget) {}
+  ~OwnedWindow() override {
+    if (!widget_.isNull()) {
+      windows_.Dispose(*widget_);
     }
   }
-  // Its widgets show the game's model, which goes next: so it is deleted now, once settled.
-  ~MainWindow() override {
-    DisposeWindow(*widget_->window());
-    DisposeWaitingWindows();
-  }
   void ShowModel() override { widget_->ShowModel(); }
-  void Present() override { Raise(*widget_); }
-  void Close() override { qt::Close(*widget_); }
-  PlayfieldWindow* Widget() { return widget_; }
+  void Present() override { windows_.Present(*widget_); }
+  void Close() override { windows_.Close(*widget_); }
 
- private:
-  PlayfieldWindow* widget_;  // in its frame, if any
+ protected:
+  TopLevelWindows& windows_;
+  QPointer<Widget> widget_;
 };
 
-// The About window may go in the middle of its own close or of a click on its OK button: it is
-// disposed of, so deleted once that event is over. It owns its form, which goes with it.
-class AboutFormWindow : public app::AboutFormWindow {
+// The main window shows the game's model, which goes with the game: so it is deleted now.
+class MainWindow : public OwnedWindow<PlayfieldWindow, app::FormWindow> {
  public:
-  explicit AboutFormWindow(bool framed) : widget_(new AboutWindow()) {
-    if (framed) {
-      DrawnFrame::Around(*widget_);
+  using OwnedWindow::OwnedWindow;
+  ~MainWindow() override {
+    if (!widget_.isNull()) {
+      windows_.Dispose(*widget_);
     }
+    windows_.DeleteGoneWindows();
   }
-  ~AboutFormWindow() override { DisposeWindow(*widget_->window()); }
-  about::frmAbout& Form() override { return widget_->Model(); }
-  void ShowModel() override { widget_->ShowModel(); }
-  void Present() override { Raise(*widget_); }
-  void Close() override { qt::Close(*widget_); }
-  AboutWindow* Widget() { return widget_; }
+};
 
- private:
-  AboutWindow* widget_;
+// It owns its form, which goes with it.
+class AboutFormWindow : public OwnedWindow<AboutWindow, app::AboutFormWindow> {
+ public:
+  using OwnedWindow::OwnedWindow;
+  about::frmAbout& Form() override { return widget_->Model(); }
 };
 
 }  // namespace
 
-QtHost::QtHost(bool drawnFrames) : drawnFrames_(drawnFrames) {
+QtHost::QtHost(TopLevelWindows& windows) : windows_(windows) {
   ticks_.setTimerType(Qt::PreciseTimer);  // steady ticks at the game's pace
-}
-
-// The windows of the game that went are deleted now.
-QtHost::~QtHost() {
-  DisposeWaitingWindows();
 }
 
 std::unique_ptr<app::FormWindow> QtHost::OpenMainWindow(playfield::Form1& form,
                                                         app::Events& events) {
-  auto window = std::make_unique<MainWindow>(form, drawnFrames_);
-  PlayfieldWindow* widget = window->Widget();
-  QObject::connect(widget, &PlayfieldWindow::characterTyped, widget,
+  auto* widget = new PlayfieldWindow(form);
+  QObject& game = windows_.Adopt(*widget, [&events] { events.MainClosed(); });
+  QObject::connect(widget, &PlayfieldWindow::characterTyped, &game,
                    [&events](int code) { events.KeyTyped(code); });
-  QObject::connect(widget, &PlayfieldWindow::aboutClicked, widget,
+  QObject::connect(widget, &PlayfieldWindow::aboutClicked, &game,
                    [&events] { events.AboutClicked(); });
-  QObject::connect(widget, &PlayfieldWindow::closed, widget, [&events] { events.MainClosed(); });
   QObject::disconnect(&ticks_, nullptr, nullptr, nullptr);
-  QObject::connect(&ticks_, &QTimer::timeout, widget, [&events] { events.Tick(); });
+  QObject::connect(&ticks_, &QTimer::timeout, &game, [&events] { events.Tick(); });
   main_ = widget;
-  return window;
+  return std::make_unique<MainWindow>(windows_, widget);
 }
 
 std::unique_ptr<app::AboutFormWindow> QtHost::OpenAboutWindow(app::Events& events) {
-  auto window = std::make_unique<AboutFormWindow>(drawnFrames_);
-  AboutWindow* widget = window->Widget();
-  QObject::connect(widget, &AboutWindow::okClicked, widget, [&events] { events.OkClicked(); });
-  QObject::connect(widget, &AboutWindow::sysInfoClicked, widget,
+  auto* widget = new AboutWindow();
+  QObject& game = windows_.Adopt(*widget, [&events] { events.AboutClosed(); });
+  QObject::connect(widget, &AboutWindow::okClicked, &game, [&events] { events.OkClicked(); });
+  QObject::connect(widget, &AboutWindow::sysInfoClicked, &game,
                    [&events] { events.SysInfoClicked(); });
-  QObject::connect(widget, &AboutWindow::closed, widget, [&events] { events.AboutClosed(); });
   about_ = widget;
-  return window;
+  return std::make_unique<AboutFormWindow>(windows_, widget);
 }
 
 void QtHost::SetTickPeriod(int milliseconds) {
@@ -110,15 +83,11 @@ void QtHost::SetTickPeriod(int milliseconds) {
 }
 
 void QtHost::ReportError(const forms::RuntimeError& error) {
-  auto* box =
-      new QMessageBox(QMessageBox::Critical, QString::fromUtf8(forms::App::Title),
-                      QString::fromStdString(forms::ErrorReportText(error)), QMessageBox::Ok);
-  box->exec();
-  DisposeWindow(*box);
+  ShowMessage(windows_, QMessageBox::Critical, forms::ErrorReportText(error));
 }
 
 void QtHost::Quit(int status) {
-  QCoreApplication::exit(status);
+  windows_.QuitOnceSettled(status);
 }
 
 }  // namespace qt

@@ -5,17 +5,16 @@
 
 #include "app/host.h"
 #include "qt/about_window.h"
-#include "qt/compositor_frames.h"
 #include "qt/playfield_window.h"
+#include "qt/top_level_windows.h"
 
 namespace qt {
 
-// The game's windows and timer as Qt widgets and a Qt timer.
+// The game's windows and timer as Qt widgets and a Qt timer; its windows made, framed and ended
+// by their owner.
 class QtHost : public app::Host {
  public:
-  // In frames of the program's own where the compositor draws none, unless told.
-  explicit QtHost(bool drawnFrames = CompositorDrawsNoFrames());
-  ~QtHost() override;
+  explicit QtHost(TopLevelWindows& windows);
 
   std::unique_ptr<app::FormWindow> OpenMainWindow(playfield::Form1& form,
                                                   app::Events& events) override;
@@ -29,7 +28,7 @@ class QtHost : public app::Host {
   int TickPeriodMs() const { return ticks_.isActive() ? ticks_.interval() : 0; }
 
  private:
-  const bool drawnFrames_;  // the windows in frames of the program's own
+  TopLevelWindows& windows_;
   QTimer ticks_;
   QPointer<PlayfieldWindow> main_;
   QPointer<AboutWindow> about_;

@@ -13,7 +13,8 @@
 // The whole program as main() makes it, on fake host services, started and shown.
 // A game started still stands as its load left it until its clock is started.
 struct StartedGame {
-  explicit StartedGame(bool clockRunning = true, bool drawnFrames = false) : host(drawnFrames) {
+  explicit StartedGame(bool clockRunning = true, bool drawnFrames = false)
+      : windows(drawnFrames ? qt::Frames::Own : qt::Frames::Desktop, {}), host(windows) {
     form.Timer1.SetInterval(clockRunning ? 1 : 0);
     EXPECT_TRUE(game.Start());
     (void)QTest::qWaitForWindowExposed(&Window());
@@ -21,6 +22,7 @@ struct StartedGame {
   qt::PlayfieldWindow& Window() { return *host.MainWidget(); }
   QImage Grab() { return Window().grab().toImage(); }
 
+  qt::TopLevelWindows windows;
   // No error may end a game under test.
   struct Host : qt::QtHost {
     using QtHost::QtHost;

@@ -75,7 +75,8 @@ TEST(QtHostTest, TheTimerFollowsTheModelInterval) {
 // An error that no handler traps is reported in a box titled with the application's name, and
 // ends the event loop, whose status main() returns, with a failure.
 TEST(ErrorReportTest, AnUntrappedErrorIsReportedAndEndsTheProgramWithAFailure) {
-  qt::QtHost host;
+  qt::TopLevelWindows windows(qt::Frames::Desktop, {});
+  qt::QtHost host(windows);
   fakes::Services services;
   app::Game game(host, services.host);
   game.Form().k.SetCaption("x");  // the first escape cannot be counted

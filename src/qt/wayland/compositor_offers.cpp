@@ -1,11 +1,11 @@
-#include "qt/compositor_frames.h"
-
 #include <wayland-client.h>
 
 #include <QGuiApplication>
 #include <cstring>
 
-namespace qt {
+#include "qt/wayland/wayland.h"
+
+namespace qt::wayland {
 namespace {
 
 // What the compositor offers, as far as frames go.
@@ -27,13 +27,12 @@ void IgnoreRemovedGlobal(void* /*offers*/, wl_registry* /*registry*/, uint32_t /
 
 }  // namespace
 
+bool Running() {
+  return QGuiApplication::platformName().startsWith(QLatin1String("wayland"));
+}
+
 // A connection of its own for one round trip, as the toolkit keeps its connection private.
-// KWin's frames show the buttons that the user chose, minimize and maximize among them, which no
-// client can turn off: there, too, the windows ask for no frame of the compositor's.
-bool CompositorDrawsNoFrames() {
-  if (!QGuiApplication::platformName().startsWith(QLatin1String("wayland"))) {
-    return false;
-  }
+bool CompositorFramesServe() {
   wl_display* display = wl_display_connect(nullptr);
   if (display == nullptr) {
     return false;
@@ -45,7 +44,7 @@ bool CompositorDrawsNoFrames() {
   const bool answered = wl_display_roundtrip(display) >= 0;
   wl_registry_destroy(registry);
   wl_display_disconnect(display);
-  return answered && (!offered.frames || offered.kwinFrames);
+  return answered && offered.frames && !offered.kwinFrames;
 }
 
-}  // namespace qt
+}  // namespace qt::wayland
