@@ -1,5 +1,6 @@
 """Where a program draws its window's frame itself, what is inside it, as a screen reader finds it
-over AT-SPI: the client area, the window's child that shows the form, and the frame's buttons.
+over AT-SPI: the client area, the window's child that shows the form or the message, and the
+frame's buttons.
 
 Usage: client_area.py PID TITLE     prints x y width height (window coordinates) and the names of
                                     the frame's buttons, comma-separated
@@ -15,7 +16,7 @@ def frame(pid, title):
         if app and app.get_process_id() == pid:
             for window in filter(lambda node: node and node.name == title, app):
                 children = list(filter(None, window))
-                client = [child for child in children if child.getRole() == pyatspi.ROLE_FILLER]
+                client = [child for child in children if child.getRole() != pyatspi.ROLE_PUSH_BUTTON]
                 buttons = [child.name for child in children if child.getRole() == pyatspi.ROLE_PUSH_BUTTON]
                 if client:
                     box = client[0].queryComponent().getExtents(pyatspi.WINDOW_COORDS)

@@ -23,6 +23,8 @@ window_line() {
   awk -v line="$line" '{split(line, f, " ");
     print f[1], f[2], f[3], f[4] + $1, f[5] + $2, f[6] - $1 - $3, f[7] - $2 - $4, f[8]}' "$session_dir/frame.$1"
 }
+# The frame's width, in the output's pixels, around a client area this wide (at scale 1).
+frame_width_for() { frame_of "$(frame_line "$1")"; awk -v w="$2" -v s="$scale" '{print w * s + $1 + $3}' "$session_dir/frame.$1"; }
 frame_buttons() { frame_of "$(frame_line "$1")"; awk '{print $5}' "$session_dir/frame.$1"; }
 shown() { windows | awk -F '\t' -v title="$1" '$2 == title {print $1; found = 1; exit} END {exit !found}' | cut -d ' ' -f 1; }
 window_count() { windows | awk -v pid="$1" '$2 == pid' | wc -l; }
@@ -31,11 +33,17 @@ focused_window() { windows | awk '$3 == 1 {print $1}'; }
 client_size() { window_line "$1" | awk '{print $6 "x" $7}'; }
 on_screen() { window_line "$1" | awk -v x="$2" -v y="$3" '{print $4 + x, $5 + y}'; }
 click_in() { pointer $(on_screen "$@") 1 && pointer $(on_screen "$@") 0; }
-# The compositor moves a window only once the program has taken the press: steps apart.
+# The compositor moves a window only once the program has taken the press and asked it to: steps
+# apart, the pointer's way in three. Every point is where it lay before the window moved.
 drag_in() {
-  pointer $(on_screen "$1" "$2" "$3") 1
-  sleep 0.2
-  pointer $(on_screen "$1" "$4" "$5")
-  sleep 0.2
-  pointer $(on_screen "$1" "$4" "$5") 0
+  local origin x y step
+  origin=$(on_screen "$1" 0 0)
+  x=${origin% *} y=${origin#* }
+  pointer $((x + $2)) $((y + $3)) 1
+  sleep 0.3
+  for step in 1 2 3; do
+    pointer $((x + $2 + ($4 - $2) * step / 3)) $((y + $3 + ($5 - $3) * step / 3))
+    sleep 0.1
+  done
+  pointer $((x + $4)) $((y + $5)) 0
 }

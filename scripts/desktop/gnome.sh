@@ -134,12 +134,9 @@ window_do() { shell "global.vexal.window('$1')?.$2; 0" >/dev/null; }
 close_window() { window_do "$1" "delete(global.get_current_time())"; }
 activate() { window_do "$1" "activate(global.get_current_time())"; }
 move_window() { window_do "$1" "move_frame(true, $2, $3)"; }
-# Each size once the window has taken the one before.
-resize_and_back() {
-  local width x y frame_width frame_height
-  read -r _ _ _ x y frame_width frame_height _ < <(frame_line "$1")
-  for width in 210 208; do
-    window_do "$1" "move_resize_frame(true, $x, $y, $((frame_width + (width - 208) * scale)), $frame_height)"
-    poll eval "[ \"\$(client_size $1)\" = $((width * scale))x$((400 * scale)) ]" || fail "no resize to $width"
-  done
+# Sizes the client area to this width (its height kept), through the frame.
+resize_client() {
+  local x y height
+  read -r _ _ _ x y _ height _ < <(frame_line "$1")
+  window_do "$1" "move_resize_frame(true, $x, $y, $(frame_width_for "$1" "$2"), $height)"
 }

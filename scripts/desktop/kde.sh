@@ -86,13 +86,8 @@ move_window() {
   window_do "$1" "w.frameGeometry = {x: $2 / $scale, y: $3 / $scale, width: w.frameGeometry.width,
     height: w.frameGeometry.height}"
 }
-# Each size once the window has taken the one before.
-resize_and_back() {
-  local width frame_width
-  read -r _ _ _ _ _ frame_width _ < <(frame_line "$1")
-  for width in 210 208; do
-    window_do "$1" "const r = w.frameGeometry;
-      w.frameGeometry = {x: r.x, y: r.y, width: $frame_width / $scale + $((width - 208)), height: r.height}"
-    poll eval "[ \"\$(client_size $1)\" = $((width * scale))x$((400 * scale)) ]" || fail "no resize to $width"
-  done
+# Sizes the client area to this width (its height kept), through the frame.
+resize_client() {
+  window_do "$1" "const r = w.frameGeometry;
+    w.frameGeometry = {x: r.x, y: r.y, width: $(frame_width_for "$1" "$2") / $scale, height: r.height}"
 }

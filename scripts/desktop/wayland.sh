@@ -48,10 +48,4 @@ close_window() { swaymsg "[con_id=$1] kill" >/dev/null; }
 activate() { swaymsg "[con_id=$1] focus" >/dev/null; }
 move_window() { swaymsg "[con_id=$1] move position $2 $3" >/dev/null; }
 # Each size once the window has taken the one before.
-resize_and_back() {
-  local width
-  for width in 210 208; do
-    swaymsg "[con_id=$1] resize set $width 400" >/dev/null
-    poll eval "[ \"\$(client_size $1)\" = $((width * scale))x$((400 * scale)) ]" || fail "no resize to $width"
-  done
-}
+resize_client() { swaymsg "[con_id=$1] resize set $2 400" >/dev/null; }

@@ -27,15 +27,46 @@ window_count() { xdotool search --onlyvisible --pid "$1" | wc -l; }
 # The application that the window names (its instance in WM_CLASS), and the window with the focus.
 identity() { xprop -id "$1" WM_CLASS | cut -d '"' -f 2; }
 focused_window() { xdotool getwindowfocus; }
-# The client area's size (WIDTHxHEIGHT), a point of it on the screen, a click and a drag there.
-client_size() { xwininfo -id "$1" | awk '/Width:/ {w=$2} /Height:/ {h=$2} END {print w "x" h}'; }
-on_screen() {
-  xwininfo -id "$1" | awk -v x="$2" -v y="$3" \
-    '/Absolute upper-left X:/ {ax=$4} /Absolute upper-left Y:/ {ay=$4} END {print ax + x, ay + y}'
+# Where the program draws a window's frame itself (the manager draws none: its frame extents are
+# all 0), the client area's margins in it (left top right bottom) and the frame's buttons, as a
+# screen reader finds them over AT-SPI (client_area.py, in screen coordinates on X11); where the
+# manager frames it, nothing. Asked once a window: they do not change while it lives.
+window_box() { xwininfo -id "$1" | awk '/Absolute upper-left X:/ {x=$4} /Absolute upper-left Y:/ {y=$4}
+  /Width:/ {w=$2} /Height:/ {h=$2} END {print x, y, w, h}'; }
+own_frame() {
+  local file=$session_dir/frame.$1 extents x y width height buttons
+  if [ ! -e "$file" ]; then
+    poll eval "xprop -id $1 _NET_FRAME_EXTENTS | grep -q ' = '" || fail "no frame extents on window $1"
+    extents=$(xprop -id "$1" _NET_FRAME_EXTENTS)
+    if [ "${extents#* = }" = "0, 0, 0, 0" ]; then
+      read -r x y width height buttons < <(/usr/bin/python3 "$(dirname "${BASH_SOURCE[0]}")/client_area.py" \
+        "$(xdotool getwindowpid "$1")" "$(xdotool getwindowname "$1")" 2>/dev/null) ||
+        fail "the manager draws no frame around window $1, nor does the program"
+      window_box "$1" | awk -v x="$x" -v y="$y" -v w="$width" -v h="$height" -v b="$buttons" \
+        '{print x - $1, y - $2, $1 + $3 - x - w, $2 + $4 - y - h, b}' >"$file"
+    else
+      : >"$file"
+    fi
+  fi
+  cat "$file"
 }
+frame_buttons() { own_frame "$1" | awk '{print $5}'; }
+# The client area: its place on the screen and its size (x y width height).
+client_box() {
+  local left=0 top=0 right=0 bottom=0
+  own_frame "$1" >/dev/null
+  read -r left top right bottom _ <"$session_dir/frame.$1" || true  # none where the manager frames it
+  window_box "$1" | awk -v l="${left:-0}" -v t="${top:-0}" -v r="${right:-0}" -v b="${bottom:-0}" \
+    '{print $1 + l, $2 + t, $3 - l - r, $4 - t - b}'
+}
+# The client area's size (WIDTHxHEIGHT), a point of it on the screen, a click and a drag there.
+client_size() { client_box "$1" | awk '{print $3 "x" $4}'; }
+on_screen() { client_box "$1" | awk -v x="$2" -v y="$3" '{print $1 + x, $2 + y}'; }
 click_in() { xdotool mousemove $(on_screen "$@") sleep 0.03 click --delay 0 1; }
+# The manager moves or sizes a window by its frame once it has taken the press: steps apart.
 drag_in() {
-  xdotool mousemove $(on_screen "$1" "$2" "$3") mousedown 1 mousemove $(on_screen "$1" "$4" "$5") mouseup 1
+  xdotool mousemove $(on_screen "$1" "$2" "$3") mousedown 1 sleep 0.2 \
+    mousemove $(on_screen "$1" "$4" "$5") sleep 0.2 mouseup 1
 }
 # Keys with $delay ms (50 unless set) between them, and no wait after the last.
 send_keys() {
@@ -44,9 +75,21 @@ send_keys() {
   xdotool "${between[@]}" key --delay 0 "${@: -1}"
 }
 # The client area as a PNG on standard output.
-picture() { import -window "$1" png:-; }
+picture() {
+  local left=0 top=0
+  own_frame "$1" >/dev/null
+  read -r left top _ <"$session_dir/frame.$1" || true
+  import -window "$1" -crop "$(client_size "$1")+${left:-0}+${top:-0}" +repage png:-
+}
 close_window() { wmctrl -i -c "$1"; }
 activate() { xdotool windowactivate --sync "$1"; }
 move_window() { xdotool windowmove --sync "$1" "$2" "$3"; }
-# Qt draws a window whole when it is resized.
-resize_and_back() { xdotool windowsize --sync "$1" 210 400 windowsize --sync "$1" 208 400; }
+# Sizes the client area to this width (its height kept), through its frame where the program
+# draws it.
+resize_client() {
+  local left=0 top=0 right=0 bottom=0
+  own_frame "$1" >/dev/null
+  read -r left top right bottom _ <"$session_dir/frame.$1" || true
+  xdotool windowsize --sync "$1" $(($2 + ${left:-0} + ${right:-0})) \
+    "$(window_box "$1" | awk '{print $4}')"
+}

@@ -77,18 +77,46 @@ expect_drawn_whole() {
   tries=100 poll same || fail "a repaint left a trail: $(compare -metric AE \
     "$session_dir/before.png" "$session_dir/after.png" null: 2>&1) pixels differ"
 }
-# A window's frame without minimize and maximize. On X11, the Motif functions asked: those given
-# (0x2, resize, or none), neither minimize (0x8) nor maximize (0x10), as openbox keeps its buttons
-# regardless (a fixed size is asked by the size hints). Where the program draws the frame, its
-# buttons: Close alone.
+# A window's frame as the player sees it: no minimize and no maximize. Where the program draws
+# it (GNOME Shell, KWin, and openbox, which offers minimize and maximize whatever a window asks),
+# its buttons: Close alone. Where an X11 manager draws it, the manager's own list of what its
+# frame and keys offer the window: neither, and resizing only for a sizeable window.
+# Usage: expect_frame WINDOW sizeable|fixed
 expect_frame() {
-  if [ -z "$wayland" ]; then
-    local functions
-    functions=$(xprop -id "$1" _MOTIF_WM_HINTS | sed 's/.*= //' | cut -d, -f2)
-    (( (functions & 0x18) == 0 && (functions & $2) == $2 )) || fail "Motif window functions $functions"
-  elif declare -F frame_buttons >/dev/null; then
-    [ "$(frame_buttons "$1")" = Close ] || fail "the frame's buttons are '$(frame_buttons "$1")'"
+  local buttons actions offered=fixed
+  buttons=$(! declare -F frame_buttons >/dev/null || frame_buttons "$1")
+  if [ -n "$buttons" ]; then
+    [ "$buttons" = Close ] || fail "the frame's buttons are '$buttons'"
+  elif [ -z "$wayland" ]; then
+    actions=$(xprop -id "$1" _NET_WM_ALLOWED_ACTIONS)
+    [[ $actions == *_CLOSE* && $actions != *MINIMIZE* && $actions != *MAXIMIZE* ]] ||
+      fail "the window manager offers $actions"
+    [[ $actions != *_RESIZE* ]] || offered=sizeable
+    [ "$offered" = "$2" ] || fail "the window manager offers $actions to a $2 window"
   fi
+}
+# Qt draws a window whole when it is resized: by two pixels, and back.
+resize_and_back() {
+  local width
+  for width in 210 208; do
+    resize_client "$1" "$width"
+    poll eval "[ \"\$(client_size $1)\" = $((width * ${OUTPUT_SCALE:-1}))x$((400 * ${OUTPUT_SCALE:-1})) ]" ||
+      fail "no resize to $width"
+  done
+}
+# Where the program draws the main window's frame: a drag on its caption takes the window as far
+# as the pointer went, and one on its right edge widens the client area as much, give or take the
+# edge's width (4 pixels, which a desktop may measure from where the press fell or from the edge).
+expect_frame_moves_and_sizes() {
+  local window=$1 s=${OUTPUT_SCALE:-1} x y width
+  read -r x y < <(on_screen "$window" 0 0)
+  drag_in "$window" $((60 * s)) $((-15 * s)) $((120 * s)) $((25 * s))
+  poll eval '[ "$(on_screen "$window" 0 0)" = "$((x + 60 * s)) $((y + 40 * s))" ]' ||
+    fail "a drag on the caption took the client area to $(on_screen "$window" 0 0), not $((x + 60 * s)) $((y + 40 * s))"
+  drag_in "$window" $((210 * s)) $((200 * s)) $((240 * s)) $((200 * s))
+  widened() { width=$(client_size "$window"); width=${width%x*}; ((width >= 234 * s && width <= 242 * s)); }
+  poll widened || fail "a drag on the right edge by 30 pixels left the client area $(client_size "$window")"
+  resize_and_back "$window"
 }
 # The game window as it starts at the given scale: its client area 208 x 400 times the scale,
 # the cannon the reviewed picture's in whole blocks of scale x scale pixels. Polled: the window

@@ -9,7 +9,7 @@ set -euo pipefail
 # started in its place and the message appears. It changes its own copy of the prefix.
 program=$1
 source "$(dirname "$0")/player.sh"
-start_desktop
+start_desktop "${2:-}"
 
 dlls=$(x86_64-w64-mingw32-objdump -p "$program" | awk '/DLL Name/ {print tolower($3)}' | sort | xargs)
 [ "$dlls" = "gdi32.dll kernel32.dll msvcrt.dll user32.dll" ] || fail "needs $dlls"
