@@ -10,7 +10,8 @@ program=build/release/bin/vexal
 scripts/install-deps.sh session
 source scripts/desktop/session.sh
 start_desktop
-"$program" &
+# The picture is of the game alone: the window manager frames it, not the game.
+VEXAL_FRAMES=desktop "$program" &
 session_pids+=($!)
 window=$(wait_for_window Game)
 sleep 1
