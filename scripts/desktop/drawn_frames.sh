@@ -33,15 +33,15 @@ focused_window() { windows | awk '$3 == 1 {print $1}'; }
 client_size() { window_line "$1" | awk '{print $6 "x" $7}'; }
 on_screen() { window_line "$1" | awk -v x="$2" -v y="$3" '{print $4 + x, $5 + y}'; }
 click_in() { pointer $(on_screen "$@") 1 && pointer $(on_screen "$@") 0; }
-# The compositor moves a window only once the program has taken the press and asked it to
-# (taken_press, the backend's), and then by the pointer's steps: its way in three. Every point
-# is where it lay before the window moved.
+# The compositor moves a window only once the program has taken the press and asked it to, and
+# then by the pointer's steps: its way in three. Every point is where it lay before the window
+# moved.
 drag_in() {
   local origin x y step
   origin=$(on_screen "$1" 0 0)
   x=${origin% *} y=${origin#* }
   pointer $((x + $2)) $((y + $3)) 1
-  taken_press "$1"
+  sleep 0.3
   for step in 1 2 3; do
     pointer $((x + $2 + ($4 - $2) * step / 3)) $((y + $3 + ($5 - $3) * step / 3))
     sleep 0.1

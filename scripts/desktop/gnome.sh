@@ -103,8 +103,6 @@ dock_identity() {
 }
 pointer() { shell "global.vexal.pointer.notify_absolute_motion(global.get_current_time() * 1000, $1, $2);
   ${3:+global.vexal.pointer.notify_button(global.get_current_time() * 1000, 1, $3);} 0" >/dev/null; }
-# Waits a moment for the program to take a press.
-taken_press() { sleep 0.3; }
 # Keys named as xdotool names them (4, space, Return, alt+s), typed in one go when $delay is 0.
 send_keys() {
   local key

@@ -72,14 +72,6 @@ pointer() {
     "$(awk -v y="$2" -v s="$scale" 'BEGIN {print y / s}')"
   [ -z "${3:-}" ] || fake_input "$([ "$3" = 1 ] && echo press || echo release)"
 }
-# Waits until KWin moves or sizes the window at the program's request after a press, for three
-# seconds at most: a busy program may ask late, and a press elsewhere asks nothing.
-taken_press() {
-  local until=$((SECONDS + 3))
-  while ((SECONDS < until)); do
-    [ "$(kwin_script "$(find_window "$1") print(Boolean(w && (w.move || w.resize)));")" != true ] || return 0
-  done
-}
 # Keys named as xdotool names them (4, space, Return, alt+s).
 send_keys() { fake_input keys "${delay:-50}" "$@"; }
 picture() {
