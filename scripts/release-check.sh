@@ -32,7 +32,7 @@ desktop=$(echo "$files" | grep '\.desktop$')
 command=$(sed -n 's/^Exec=//p' "$desktop")
 $command &
 app=$!
-session_pids+=("$app")
+own "$app"
 window=$(wait_for_window Game)
 echo "the menu entry's command '$command' shows the Game window"
 class=$(sed -n 's/^StartupWMClass=//p' "$desktop")

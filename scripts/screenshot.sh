@@ -12,7 +12,7 @@ source scripts/desktop/session.sh
 start_desktop
 # The picture is of the game alone: the window manager frames it, not the game.
 VEXAL_FRAMES=desktop "$program" &
-session_pids+=($!)
+own $!
 window=$(wait_for_window Game)
 sleep 1
 /usr/bin/import -window "$window" "$output"

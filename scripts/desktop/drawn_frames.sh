@@ -26,25 +26,23 @@ window_line() {
 # The frame's width, in the output's pixels, around a client area this wide (at scale 1).
 frame_width_for() { frame_of "$(frame_line "$1")"; awk -v w="$2" -v s="$scale" '{print w * s + $1 + $3}' "$session_dir/frame.$1"; }
 frame_buttons() { frame_of "$(frame_line "$1")"; awk '{print $5}' "$session_dir/frame.$1"; }
-shown() { windows | awk -F '\t' -v title="$1" '$2 == title {print $1; found = 1; exit} END {exit !found}' | cut -d ' ' -f 1; }
-window_count() { windows | awk -v pid="$1" '$2 == pid' | wc -l; }
 identity() { frame_line "$1" | cut -f 1 | awk '{print $8}'; }
 focused_window() { windows | awk '$3 == 1 {print $1}'; }
 client_size() { window_line "$1" | awk '{print $6 "x" $7}'; }
 on_screen() { window_line "$1" | awk -v x="$2" -v y="$3" '{print $4 + x, $5 + y}'; }
 click_in() { pointer $(on_screen "$@") 1 && pointer $(on_screen "$@") 0; }
-# The compositor moves a window only once the program has taken the press and asked it to, and
-# then by the pointer's steps: its way in three. Every point is where it lay before the window
-# moved.
+# A press on the frame begins the compositor's move or resize once the program has taken it and
+# asked for it: the pointer goes on once the compositor says it has begun, in three steps.
 drag_in() {
-  local origin x y step
-  origin=$(on_screen "$1" 0 0)
+  local origin x y size step
+  origin=$(on_screen "$1" 0 0) size=$(client_size "$1")
   x=${origin% *} y=${origin#* }
   pointer $((x + $2)) $((y + $3)) 1
-  sleep 0.3
+  if (($2 < 0 || $3 < 0 || $2 >= ${size%x*} || $3 >= ${size#*x})); then
+    poll in_drag "$1" || fail "no move or resize began at a press on the frame of window $1"
+  fi
   for step in 1 2 3; do
     pointer $((x + $2 + ($4 - $2) * step / 3)) $((y + $3 + ($5 - $3) * step / 3))
-    sleep 0.1
   done
   pointer $((x + $4)) $((y + $5)) 0
 }

@@ -1,8 +1,9 @@
 /* What a seat's pointer and keyboard do, sent to KWin through its fake input protocol as one
  * device for as long as it runs; kde.sh builds it from the protocol's description.
  *
- * Reads lines of steps, runs each line's, and answers "done" once they have reached the
- * compositor ("failed" for a step it does not know). A step is
+ * Reads lines of steps, runs each line's, and answers "done" once the compositor has taken them;
+ * "failed" for a step it does not know, or when the connection to the compositor has broken. A
+ * step is
  *   move X Y        the pointer to X Y (the output's logical pixels)
  *   press|release   the left button
  *   keys MS KEY...  each key (4, space, Return, alt+s ...) pressed and released, MS apart
@@ -110,9 +111,14 @@ int main(void) {
   org_kde_kwin_fake_input_authenticate(input, "vexal tests", "play the game");
   static char line[1 << 16];
   while (fgets(line, sizeof line, stdin) != NULL) {
+    /* A broken connection stays broken: the last round trip fails if any before it did. */
     const bool understood = run(display, line);
-    wl_display_roundtrip(display);
-    puts(understood ? "done" : "failed");
+    const bool reached = wl_display_roundtrip(display) >= 0;
+    if (!reached) {
+      fprintf(stderr, "fake_input: the compositor did not answer (error %d)\n",
+              wl_display_get_error(display));
+    }
+    puts(understood && reached ? "done" : "failed");
     fflush(stdout);
   }
   wl_display_disconnect(display);

@@ -7,9 +7,16 @@
 # The program draws its frames itself here (drawn_frames.sh).
 scale=${OUTPUT_SCALE:-1}
 source "$(dirname "${BASH_SOURCE[0]}")/drawn_frames.sh"
+# Runs a script in the shell and gives its value. The shell answers (true, 'value') or, when the
+# script threw, (false, 'the error'); an error, or no answer, fails the test.
+eval_in_shell() {
+  gdbus call --timeout 5 --address "$shell_bus" -d org.gnome.Shell -o /org/gnome/Shell -m org.gnome.Shell.Eval "$1"
+}
 shell() {
-  gdbus call --timeout 5 --address "$shell_bus" -d org.gnome.Shell -o /org/gnome/Shell -m org.gnome.Shell.Eval "$1" |
-    sed -E "s/^\(true, '\"?//; s/\"?'\)$//"
+  local answer
+  answer=$(eval_in_shell "$1") || fail "GNOME Shell did not answer: $1"
+  [[ $answer == "(true, '"* ]] || fail "GNOME Shell could not run a script: $answer"
+  sed -E "s/^\(true, '\"?//; s/\"?'\)$//" <<<"$answer"
 }
 # The shell's login code waits for a system bus: an empty one of the session's own.
 start_system_bus() {
@@ -19,9 +26,9 @@ start_system_bus() {
     '<allow eavesdrop="true"/></policy></busconfig>' \
     >"$session_dir/system.conf"
   dbus-daemon --config-file="$session_dir/system.conf" --nofork >/dev/null 2>&1 &
-  session_pids+=($!)
+  own $!
   dbus-daemon --session --nofork --address="unix:path=$session_dir/shell_bus" >/dev/null 2>&1 &
-  session_pids+=($!)
+  own $!
   shell_bus=unix:path=$session_dir/shell_bus
   poll test -S "$session_dir/system_bus" -a -S "$session_dir/shell_bus" || fail "no buses"
 }
@@ -29,7 +36,7 @@ start_system_bus() {
 shell_started() {
   local until=$((SECONDS + 20))
   while ((SECONDS < until)); do
-    [ "$(shell "Main.layoutManager._startingUp" 2>/dev/null)" != false ] || return 0
+    [ "$(eval_in_shell "Main.layoutManager._startingUp" 2>/dev/null)" != "(true, 'false')" ] || return 0
     sleep 0.1
   done
   return 1
@@ -43,7 +50,7 @@ start_shell() {
   for attempt in 1 2 3; do
     DBUS_SESSION_BUS_ADDRESS=$shell_bus DBUS_SYSTEM_BUS_ADDRESS=unix:path=$session_dir/system_bus \
       gnome-shell --unsafe-mode "$@" >"$session_dir/shell.log" 2>&1 &
-    session_pids+=($!)
+    own $!
     ! shell_started || return 0
     pkill -KILL -P $! || true
     kill -KILL $!
@@ -123,14 +130,18 @@ picture() {
   left=$((x / scale)) top=$((y / scale))
   gdbus call --address "$shell_bus" -d org.gnome.Shell -o /org/gnome/Shell/Screenshot \
     -m org.gnome.Shell.Screenshot.ScreenshotArea "$left" "$top" $(((x + width + scale - 1) / scale - left)) \
-    $(((y + height + scale - 1) / scale - top)) false "$session_dir/picture.png" >/dev/null
+    $(((y + height + scale - 1) / scale - top)) false "$session_dir/picture.png" >/dev/null ||
+    fail "no picture from GNOME Shell"
   if [ "$scale" = 1 ]; then
     cat "$session_dir/picture.png"
   else
     convert "$session_dir/picture.png" -crop "${width}x$height+$((x - left * scale))+$((y - top * scale))" +repage png:-
   fi
 }
+# What is done to a window that has gone already is nothing.
 window_do() { shell "global.vexal.window('$1')?.$2; 0" >/dev/null; }
+# Whether the shell moves or sizes a window at the pointer's hand (it moves one at a time).
+in_drag() { [ "$(shell 'global.display.get_grab_op()')" != 0 ]; }
 close_window() { window_do "$1" "delete(global.get_current_time())"; }
 activate() { window_do "$1" "activate(global.get_current_time())"; }
 move_window() { window_do "$1" "move_frame(true, $2, $3)"; }

@@ -7,7 +7,7 @@
 # are the output's pixels. The program draws its frames itself here (drawn_frames.sh).
 scale=${OUTPUT_SCALE:-1}
 source "$(dirname "${BASH_SOURCE[0]}")/drawn_frames.sh"
-kwin() { dbus-send --bus="$kwin_bus" --print-reply=literal --dest=org.kde.KWin "$@"; }
+kwin() { dbus-send --bus="$kwin_bus" --print-reply=literal --dest=org.kde.KWin "$@" || fail "KWin did not answer: $*"; }
 # Runs a script in KWin and gives what it printed.
 kwin_script() {
   local file mark
@@ -28,7 +28,7 @@ start_kde() {
   mkdir -m 700 "$XDG_RUNTIME_DIR" "$session_dir/kwin"
   unset DISPLAY  # its clients, the program among them, are Wayland's alone
   dbus-daemon --session --nofork --address="unix:path=$session_dir/kwin_bus" >/dev/null 2>&1 &
-  session_pids+=($!)
+  own $!
   kwin_bus=unix:path=$session_dir/kwin_bus
   poll test -S "$session_dir/kwin_bus" || fail "no bus"
   cp /usr/bin/kwin_wayland "$session_dir/kwin/"
@@ -37,9 +37,9 @@ start_kde() {
     "$session_dir/kwin/kwin_wayland" --virtual --width $((1920 / scale)) --height $((1080 / scale)) \
     --scale "$scale" --socket wayland-0 --no-lockscreen --no-global-shortcuts --no-kactivities \
     >"$session_dir/kwin.log" 2>&1 &
-  session_pids+=($!)
+  own $!
   export WAYLAND_DISPLAY=wayland-0
-  poll eval 'kwin /KWin org.kde.KWin.currentDesktop >/dev/null 2>&1' ||
+  poll eval 'dbus-send --bus="$kwin_bus" --print-reply --dest=org.kde.KWin /KWin org.kde.KWin.currentDesktop >/dev/null 2>&1' ||
     fail "KWin did not start: $(tail -n 5 "$session_dir/kwin.log")"
   local protocol=/usr/share/plasma-wayland-protocols/fake-input.xml
   wayland-scanner client-header "$protocol" "$session_dir/fake-input-client-protocol.h"
@@ -48,8 +48,11 @@ start_kde() {
     "$session_dir/fake-input-protocol.c" -lwayland-client || fail "no fake input client"
   mkfifo "$session_dir/input" "$session_dir/input_done"
   "$session_dir/fake_input" <"$session_dir/input" >"$session_dir/input_done" &
-  session_pids+=($!)
+  own $!
   exec {input}>"$session_dir/input" {input_done}<"$session_dir/input_done"
+  # KWin gives its seat a pointer with the fake device's first motion; a program that binds the
+  # pointer only then misses the press that came with it. The seat has one before any program.
+  fake_input move 0 0
 }
 # Steps of the pointer and keyboard (fake_input.c), done once they reached the compositor.
 fake_input() {
@@ -77,9 +80,13 @@ send_keys() { fake_input keys "${delay:-50}" "$@"; }
 picture() {
   local area
   area=$(window_line "$1" | awk -v s="$scale" '{print $4 / s, $5 / s, $6 / s, $7 / s}')
-  DBUS_SESSION_BUS_ADDRESS=$kwin_bus /usr/bin/python3 "$(dirname "${BASH_SOURCE[0]}")/kwin_picture.py" $area
+  DBUS_SESSION_BUS_ADDRESS=$kwin_bus /usr/bin/python3 "$(dirname "${BASH_SOURCE[0]}")/kwin_picture.py" $area ||
+    fail "no picture from KWin"
 }
+# What is done to a window that has gone already is nothing.
 window_do() { kwin_script "$(find_window "$1") if (w) { $2; }" >/dev/null; }
+# Whether KWin moves or sizes the window at the pointer's hand.
+in_drag() { [ "$(kwin_script "$(find_window "$1") print(Boolean(w && (w.move || w.resize)));")" = true ]; }
 close_window() { window_do "$1" "w.closeWindow()"; }
 activate() { window_do "$1" "workspace.activeClient = w"; }
 move_window() {

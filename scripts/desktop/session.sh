@@ -2,24 +2,47 @@
 # window manager, or a Wayland compositor), the program started there, and what a user does
 # and sees there (see x11.sh and wayland.sh), all ended with the script.
 set -euo pipefail
+shopt -s inherit_errexit
 session_dir=$(mktemp -d)
-session_pids=()
 app=""
-fail() { echo "FAIL: $*" >&2 && exit 1; }
-# Runs a command every 20 ms until it succeeds, for up to 20 seconds (or $tries times).
-poll() { for _ in $(seq "${tries:-1000}"); do "$@" && return 0 || sleep 0.02; done; return 1; }
+# A tool that cannot do what it is asked fails the test, wherever it is called from: a command
+# substitution or a pipeline ends only its own subshell, so the test's shell is told, and ends as
+# soon as the command it waits for does. Every primitive of the drivers checks its tools.
+trap 'exit 1' USR1
+fail() { echo "FAIL: $*" >&2; kill -USR1 $$; exit 1; }
+# Runs a command every 20 ms until it succeeds, for up to 20 seconds (or $tries times). The count
+# is this call's alone: the polls inside the command have their own.
+poll() {
+  local count=${tries:-1000} tries=
+  for _ in $(seq "$count"); do "$@" && return 0 || sleep 0.02; done
+  return 1
+}
 # Runs a command every 20 ms for a second (or $tries times): it must succeed every time. What
 # must not happen is given the time to happen late.
-stays() { for _ in $(seq "${tries:-50}"); do "$@" || return 1; sleep 0.02; done; }
+stays() {
+  local count=${tries:-50} tries=
+  for _ in $(seq "$count"); do "$@" || return 1; sleep 0.02; done
+}
+# The processes the session started, each by its number and its start time: a number that the
+# machine has given to another process since is not the session's, and is left alone.
+session_pids=()
+start_time() { awk '{sub(/.*\) /, ""); print $20}' "/proc/$1/stat" 2>/dev/null || true; }
+own() { local pid; for pid; do session_pids+=("$pid:$(start_time "$pid")"); done; }
+session_processes() {
+  local entry
+  for entry in "${session_pids[@]}"; do
+    [ -z "${entry#*:}" ] || [ "$(start_time "${entry%%:*}")" != "${entry#*:}" ] || echo "${entry%%:*}"
+  done
+}
 # The session ends with the script; a process that does not end within five seconds of being
 # asked to is killed, and fails the script.
-session_alive() { for pid in "${session_pids[@]}" $app; do kill -0 "$pid" 2>/dev/null && return; done; false; }
 private_prefix=""
 end_session() {
   local status=$?
-  kill "${session_pids[@]}" $app 2>/dev/null || true
-  tries=250 poll eval '! session_alive' ||
-    { kill -KILL "${session_pids[@]}" $app; echo "FAIL: a process outlived its session" >&2; status=1; }
+  trap - USR1
+  kill $(session_processes) 2>/dev/null || true
+  tries=250 poll eval '[ -z "$(session_processes)" ]' ||
+    { kill -KILL $(session_processes) 2>/dev/null; echo "FAIL: a process outlived its session" >&2; status=1; }
   if [ -n "$private_prefix" ]; then
     WINEPREFIX=$private_prefix /usr/lib/wine/wineserver -k 2>/dev/null || true
     rm -rf "$private_prefix"
@@ -79,7 +102,13 @@ start_program() {
     "$@" &
   fi
   app=$!
+  own "$app"
 }
+# Every desktop's driver lists the windows that it shows (`windows`): a line each, its id and its
+# process first, a tab and the title last. The window with exactly this title (none is an answer
+# too: the status says), and how many windows a process shows.
+shown() { windows | awk -F '\t' -v title="$1" '$2 == title {split($1, f, " "); print f[1]; found = 1; exit} END {exit !found}'; }
+window_count() { windows | awk -v pid="$1" '$2 == pid' | wc -l; }
 # Waiting for a window with exactly this title, or for none.
 wait_for_window() { poll shown "$1" || fail "no window titled '$1'"; }
 wait_until_gone() { poll eval "! shown '$1' >/dev/null" || fail "the window '$1' is still there"; }

@@ -3,7 +3,8 @@
 # compositor like a real seat's. A window is sway's container id. sway refuses to run as root:
 # as root, sway alone runs as nobody, in a runtime folder of nobody's, which root's clients
 # reach all the same.
-seat() { /usr/bin/python3 "$(dirname "${BASH_SOURCE[0]}")/wayland_seat.py" "$@"; }
+seat() { /usr/bin/python3 "$(dirname "${BASH_SOURCE[0]}")/wayland_seat.py" "$@" || fail "the seat could not: $*"; }
+sway_do() { swaymsg "$@" >/dev/null || fail "sway could not: $*"; }
 scale=${OUTPUT_SCALE:-1}
 start_sway() {
   local as_user=()
@@ -20,21 +21,21 @@ start_sway() {
     >"$XDG_RUNTIME_DIR/sway.conf"
   WLR_BACKENDS=headless WLR_LIBINPUT_NO_DEVICES=1 WLR_RENDERER=pixman \
     "${as_user[@]}" sway -c "$XDG_RUNTIME_DIR/sway.conf" >/dev/null 2>&1 &
-  session_pids+=($!)
+  own $!
   poll swaymsg -t get_version >/dev/null 2>&1 || fail "sway did not start"
   WAYLAND_DISPLAY=$(basename "$(ls "$XDG_RUNTIME_DIR"/wayland-? | head -n 1)")
   export WAYLAND_DISPLAY
   wayvnc -u "$session_dir/vnc" >/dev/null 2>&1 &
-  session_pids+=($!)
+  own $!
   poll test -S "$session_dir/vnc" || fail "wayvnc did not start"
 }
 
-# sway's line of the window: id pid focused x y width height (logical pixels) app_id, and title.
-window_line() { seat windows | awk -v id="$1" '$1 == id'; }
-shown() { seat windows | awk -F '\t' -v title="$1" '$2 == title {print $1 + 0; found = 1; exit} END {exit !found}'; }
-window_count() { seat windows | awk -v pid="$1" '$2 == pid' | wc -l; }
+# sway's windows, a line each: id pid focused x y width height (logical pixels) app_id, a tab and
+# the title.
+windows() { seat windows; }
+window_line() { windows | awk -v id="$1" '$1 == id'; }
 identity() { window_line "$1" | awk '{print $8}'; }
-focused_window() { seat windows | awk '$3 == 1 {print $1}'; }
+focused_window() { windows | awk '$3 == 1 {print $1}'; }
 client_size() { window_line "$1" | awk -v s="$scale" '{print $6 * s "x" $7 * s}'; }
 on_screen() { window_line "$1" | awk -v s="$scale" -v x="$2" -v y="$3" '{print $4 * s + x, $5 * s + y}'; }
 click_in() { seat "$session_dir/vnc" click $(on_screen "$@"); }
@@ -43,9 +44,9 @@ drag_in() {
   seat "$session_dir/vnc" release $(on_screen "$1" "$4" "$5")
 }
 send_keys() { seat "$session_dir/vnc" keys "${delay:-50}" "$@"; }
-picture() { grim -g "$(window_line "$1" | awk '{print $4 "," $5, $6 "x" $7}')" -; }
-close_window() { swaymsg "[con_id=$1] kill" >/dev/null; }
-activate() { swaymsg "[con_id=$1] focus" >/dev/null; }
-move_window() { swaymsg "[con_id=$1] move position $2 $3" >/dev/null; }
+picture() { grim -g "$(window_line "$1" | awk '{print $4 "," $5, $6 "x" $7}')" - || fail "no picture of window $1"; }
+close_window() { sway_do "[con_id=$1] kill"; }
+activate() { sway_do "[con_id=$1] focus"; }
+move_window() { sway_do "[con_id=$1] move position $2 $3"; }
 # Each size once the window has taken the one before.
-resize_client() { swaymsg "[con_id=$1] resize set $2 400" >/dev/null; }
+resize_client() { sway_do "[con_id=$1] resize set $2 400"; }

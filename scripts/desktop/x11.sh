@@ -8,7 +8,7 @@ start_x() {
   local keep=-noreset
   [ -z "${x_server_resets:-}" ] || keep=""
   Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp $keep 3>"$session_dir/display" 2>/dev/null &
-  session_pids+=($!)
+  own $!
   poll test -s "$session_dir/display" || fail "Xvfb did not start"
   export DISPLAY=":$(head -n 1 "$session_dir/display")" XDG_RUNTIME_DIR="$session_dir/runtime"
   mkdir -m 700 "$XDG_RUNTIME_DIR"
@@ -17,21 +17,28 @@ start_x() {
 start_window_manager() {
   local wm=${1:-openbox}
   "$wm" "$([ "$wm" = xfwm4 ] && echo --sm-client-disable || echo --sm-disable)" >/dev/null 2>&1 &
-  session_pids+=($!)
+  own $!
   poll wmctrl -m >/dev/null 2>&1 || fail "the window manager did not start"
 }
 
-# The visible window with exactly this title, and how many windows a process shows.
-shown() { xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -n 1 | grep .; }
-window_count() { xdotool search --onlyvisible --pid "$1" | wc -l; }
+# The windows that the manager shows, a line each: id pid, a tab and the title. A listing fails
+# when a window goes while it is read: it is read again.
+windows() {
+  local list id pid title
+  read_list() { list=$(wmctrl -lp 2>/dev/null); }
+  tries=10 poll read_list || fail "no list of windows from the window manager"
+  while read -r id _ pid _ title; do
+    [ -z "$id" ] || printf '%d %s\t%s\n' "$id" "$pid" "$title"
+  done <<<"$list"
+}
 # The application that the window names (its instance in WM_CLASS), and the window with the focus.
 identity() { xprop -id "$1" WM_CLASS | cut -d '"' -f 2; }
-focused_window() { xdotool getwindowfocus; }
+focused_window() { xdotool getwindowfocus || fail "no window with the focus"; }
 # Where the program draws a window's frame itself (the manager draws none: its frame extents are
 # all 0), the client area's margins in it (left top right bottom) and the frame's buttons, as a
 # screen reader finds them over AT-SPI (client_area.py, in screen coordinates on X11); where the
 # manager frames it, nothing. Asked once a window: they do not change while it lives.
-window_box() { xwininfo -id "$1" | awk '/Absolute upper-left X:/ {x=$4} /Absolute upper-left Y:/ {y=$4}
+window_box() { { xwininfo -id "$1" || fail "no window $1"; } | awk '/Absolute upper-left X:/ {x=$4} /Absolute upper-left Y:/ {y=$4}
   /Width:/ {w=$2} /Height:/ {h=$2} END {print x, y, w, h}'; }
 own_frame() {
   local file=$session_dir/frame.$1 extents x y width height buttons
@@ -62,28 +69,29 @@ client_box() {
 # The client area's size (WIDTHxHEIGHT), a point of it on the screen, a click and a drag there.
 client_size() { client_box "$1" | awk '{print $3 "x" $4}'; }
 on_screen() { client_box "$1" | awk -v x="$2" -v y="$3" '{print $1 + x, $2 + y}'; }
-click_in() { xdotool mousemove $(on_screen "$@") sleep 0.03 click --delay 0 1; }
+click_in() { xdotool mousemove $(on_screen "$@") sleep 0.03 click --delay 0 1 || fail "no click in window $1"; }
 # The manager moves or sizes a window by its frame once it has taken the press: steps apart.
 drag_in() {
   xdotool mousemove $(on_screen "$1" "$2" "$3") mousedown 1 sleep 0.2 \
-    mousemove $(on_screen "$1" "$4" "$5") sleep 0.2 mouseup 1
+    mousemove $(on_screen "$1" "$4" "$5") sleep 0.2 mouseup 1 || fail "no drag in window $1"
 }
 # Keys with $delay ms (50 unless set) between them, and no wait after the last.
 send_keys() {
   local between=()
   (($# < 2)) || between=(key --delay "${delay:-50}" "${@:1:$#-1}")
-  xdotool "${between[@]}" key --delay 0 "${@: -1}"
+  xdotool "${between[@]}" key --delay 0 "${@: -1}" || fail "no keys: $*"
 }
 # The client area as a PNG on standard output.
 picture() {
   local left=0 top=0
   own_frame "$1" >/dev/null
   read -r left top _ <"$session_dir/frame.$1" || true
-  import -window "$1" -crop "$(client_size "$1")+${left:-0}+${top:-0}" +repage png:-
+  import -window "$1" -crop "$(client_size "$1")+${left:-0}+${top:-0}" +repage png:- ||
+    fail "no picture of window $1"
 }
-close_window() { wmctrl -i -c "$1"; }
-activate() { xdotool windowactivate --sync "$1"; }
-move_window() { xdotool windowmove --sync "$1" "$2" "$3"; }
+close_window() { wmctrl -i -c "$1" || fail "could not close window $1"; }
+activate() { xdotool windowactivate --sync "$1" || fail "could not activate window $1"; }
+move_window() { xdotool windowmove --sync "$1" "$2" "$3" || fail "could not move window $1"; }
 # Sizes the client area to this width (its height kept), through its frame where the program
 # draws it.
 resize_client() {
@@ -91,5 +99,5 @@ resize_client() {
   own_frame "$1" >/dev/null
   read -r left top right bottom _ <"$session_dir/frame.$1" || true
   xdotool windowsize --sync "$1" $(($2 + ${left:-0} + ${right:-0})) \
-    "$(window_box "$1" | awk '{print $4}')"
+    "$(window_box "$1" | awk '{print $4}')" || fail "could not size window $1"
 }

@@ -5,7 +5,7 @@ source "$(dirname "${BASH_SOURCE[0]}")/../../scripts/desktop/session.sh"
 start_accessibility_bus() {
   eval "$(dbus-launch --sh-syntax)"
   /usr/libexec/at-spi-bus-launcher --launch-immediately >/dev/null 2>&1 &
-  session_pids+=("$DBUS_SESSION_BUS_PID" $!)
+  own "$DBUS_SESSION_BUS_PID" $!
   export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
 }
 

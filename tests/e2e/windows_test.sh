@@ -39,6 +39,7 @@ cp "$program" "$WINEPREFIX/drive_c/Program.exe"
 activate "$about"
 send_keys alt+s
 wait_for_window vexal >/dev/null
-stays eval '[ "$(xdotool search --onlyvisible --name "^Game\$" | wc -l)" = 1 ]' ||
+games() { windows | awk -F '\t' '$2 == "Game"' | wc -l; }
+stays eval '[ "$(games)" = 1 ]' ||
   fail "C:\Program.exe was started"
 echo "windows test passed: $dlls"
