@@ -10,12 +10,15 @@ scripts/install-deps.sh test-build
 command -v npm >/dev/null || scripts/install-deps.sh npm
 # What only the tests' run needs (the desktops, Wine, the browsers) installs while the builds
 # compile; sudo asks for its password before they start, not in their midst.
+# Should a build fail first, the script waits for the install (a package manager stopped midway
+# leaves the system's packages half set up) and says how it went; its log goes either way.
 installing=""
 if ! scripts/install-deps.sh --check test-run; then
   [ "$(id -u)" -eq 0 ] || sudo -v
   install_log=$(mktemp)
   scripts/install-deps.sh test-run >"$install_log" 2>&1 &
   installing=$!
+  trap 'if [ -n "$installing" ]; then wait "$installing" || cat "$install_log" >&2; fi; rm -f "$install_log"' EXIT
 fi
 cmake -S . -B build/windows -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-x86_64.cmake \
   -DCMAKE_BUILD_TYPE=Release -DVEXAL_WERROR=ON
@@ -33,7 +36,8 @@ cmake -S . -B build/test -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_FLAGS_DEBUG=-g1 -D
   -DVEXAL_SANITIZE=ON -DVEXAL_WINDOWS_BUILD="$PWD/build/windows" -DVEXAL_WEB_BUILD="$PWD/build/web"
 cmake --build build/test --parallel 2
 if [ -n "$installing" ]; then
-  wait "$installing" || { cat "$install_log" >&2 && exit 1; }
+  install=$installing installing=""
+  wait "$install" || { cat "$install_log" >&2 && exit 1; }
 fi
 # Two at a time: each end-to-end test has a desktop of its own.
 ctest --test-dir build/test --output-on-failure --parallel 2

@@ -1,14 +1,19 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <functional>
 #include <limits>
+#include <new>
+#include <stdexcept>
 #include <string>
 #include <tuple>
+#include <utility>
 #include <vector>
 
 #include "forms/colour.h"
 #include "forms/control_array.h"
 #include "forms/counter.h"
+#include "forms/event_boundary.h"
 #include "forms/image.h"
 #include "forms/single.h"
 #include "forms/timer.h"
@@ -62,24 +67,40 @@ TEST(CounterTest, StrtodReadsAsFromCharsDoes) {
 }
 
 // The runtime's errors, by their numbers.
-TEST(RuntimeErrorTest, ModelOperationsThatRaise) {
+// What the player reads when a statement raises an error that nothing traps; empty if none.
+std::string ReportOf(const std::function<void()>& statement) {
+  std::string report;
+  EventBoundary events([&](const RuntimeError& error) { report = ErrorReportText(error); });
+  events.Raise(statement);
+  return report;
+}
+
+// Each way the program can fail, under its own number and description.
+TEST(RuntimeErrorTest, EachPathIsReportedUnderItsOwnNumber) {
   ControlArray<Image> row(Image{{.Left = 480}});
   row.Load(2);
   EXPECT_FALSE(row(2).Visible) << "a new element starts hidden";
   row(2).Left = 0;
   EXPECT_EQ(row(0).Left, 480) << "elements are copies, not aliases";
   Timer timer(1);
-  const std::vector<int> numbers = {
-      ErrorNumberOf([&] { row(-1); }),
-      ErrorNumberOf([&] { row(3); }),
-      ErrorNumberOf([&] { row.Load(2); }),
-      ErrorNumberOf([&] { timer.SetInterval(-1); }),
-      ErrorNumberOf([] { ToRgb(0x80000019); }),
-      ErrorNumberOf([] { ToSingle(-1e39); }),
-      ErrorNumberOf([] { ToSingle(std::numeric_limits<double>::quiet_NaN()); }),
-      ErrorNumberOf([] { ToSingle(-std::numeric_limits<float>::max()); }),
-      ErrorNumberOf([&] { timer.SetInterval(1); })};
-  EXPECT_EQ(numbers, (std::vector<int>{340, 340, 360, 380, 380, 6, 6, 0, 0}));
+  const std::string invalid = "Run-time error '380':\n\nInvalid property value";
+  const std::string overflow = "Run-time error '6':\n\nOverflow";
+  const std::vector<std::pair<std::function<void()>, std::string>> cases = {
+      {[&] { row(-1); }, "Run-time error '340':\n\nControl array element '-1' doesn't exist"},
+      {[&] { row(3); }, "Run-time error '340':\n\nControl array element '3' doesn't exist"},
+      {[&] { row.Load(2); }, "Run-time error '360':\n\nObject already loaded"},
+      {[&] { timer.SetInterval(-1); }, invalid},
+      {[] { ToRgb(0x80000019); }, invalid},
+      {[] { ToSingle(-1e39); }, overflow},
+      {[] { ToSingle(std::numeric_limits<double>::quiet_NaN()); }, overflow},
+      {[] { TextToDouble("7x"); }, "Run-time error '13':\n\nType mismatch"},
+      {[] { throw std::bad_alloc(); }, "Run-time error '7':\n\nOut of memory"},
+      {[] { throw std::length_error("vector"); }, "Run-time error '51':\n\nInternal error: vector"},
+      {[] { ToSingle(-std::numeric_limits<float>::max()); }, ""},
+      {[&] { timer.SetInterval(1); }, ""}};
+  for (std::size_t i = 0; i < cases.size(); ++i) {
+    EXPECT_EQ(ReportOf(cases[i].first), cases[i].second) << "case " << i;
+  }
 }
 
 }  // namespace
