@@ -9,6 +9,9 @@ set(CPACK_STRIP_FILES ON)
 # scripts/package-windows.sh packs it under this name with the last commit's time stamps, which
 # CPack's zip cannot take, and makes the installer of the same name from vexal.wxs.
 if(WIN32)
+  # One upgrade code for every version; a product code for each, made from it and the version.
+  set(VEXAL_UPGRADE_CODE 4936D6CD-0912-4E35-A07C-D52969B04F66)
+  string(UUID VEXAL_PRODUCT_CODE NAMESPACE ${VEXAL_UPGRADE_CODE} NAME ${PROJECT_VERSION} TYPE SHA1 UPPER)
   configure_file(${PROJECT_SOURCE_DIR}/data/vexal.wxs.in ${PROJECT_BINARY_DIR}/vexal.wxs @ONLY)
   set(CPACK_GENERATOR ZIP)
   set(CPACK_PACKAGE_FILE_NAME ${PROJECT_NAME}-${PROJECT_VERSION}-windows-x86_64)

@@ -16,7 +16,7 @@ release_packages=(diffoscope)
 # Emscripten builds the web page, and the machine's own compiler the tools that make its icons;
 # Debian's Chromium plays it in the tests.
 web_packages=(emscripten g++ zlib1g-dev zip git)
-windows_packages=(cmake make g++ g++-mingw-w64-x86-64-posix git wixl zip)
+windows_packages=(cmake make g++ g++-mingw-w64-x86-64-posix git msitools wixl zip)
 # A private X server with a window manager, the tools that find, close and picture windows, and
 # curl, which fetches a served page.
 session_packages=(xvfb xauth xdotool x11-utils wmctrl openbox imagemagick curl)

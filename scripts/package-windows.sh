@@ -1,9 +1,9 @@
 #!/usr/bin/env bash
 # Installs what is missing, cross-builds Vexal.exe for 64-bit Windows with MinGW-w64, packs it
 # into a zip and makes its Windows Installer package with wixl; prints the zip's path and the
-# installer's. The zip's members carry the last commit's time, in a fixed order, so that every
-# build of one commit gives the same zip. (wixl stamps each installer with its own package code
-# and time.)
+# installer's. Every build of one commit gives the same zip and the same installer: the zip's
+# members carry the last commit's time, in a fixed order; the installer's summary carries that
+# time too, and a package code made from the package's own content.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -21,5 +21,20 @@ touch -d "@$SOURCE_DATE_EPOCH" "$build"/zip/*
 rm -f "$build/$name.zip"
 (cd "$build/zip" && TZ=UTC zip -X -q "../$name.zip" $(ls | sort))
 (cd "$build/zip" && wixl --arch x64 --output "../$name.msi" ../vexal.wxs)
+# wixl stamps the package with the time of the build and a random package code. The summary is
+# written back with the commit's time and a zero code, then with a code from that package's
+# SHA-256: another content, another code, as Windows Installer wants.
+msi=$PWD/$build/$name.msi
+stamp=$(date -u -d "@$SOURCE_DATE_EPOCH" '+%Y/%m/%d %H:%M:%S')
+summary_with_code() {
+  TZ=UTC msiinfo export "$msi" _SummaryInformation | tr -d '\r' |
+    awk -F '\t' -v OFS='\t' -v code="$1" -v stamp="$stamp" \
+      '$1 == 9 {$2 = code} $1 == 12 || $1 == 13 {$2 = stamp} {print $0 "\r"}' >"$build/_SummaryInformation.idt"
+  (cd "$build" && TZ=UTC msibuild "$msi" -i _SummaryInformation.idt)
+}
+summary_with_code "{00000000-0000-0000-0000-000000000000}"
+digest=$(sha256sum "$msi" | tr a-f A-F)
+summary_with_code "{${digest:0:8}-${digest:8:4}-${digest:12:4}-${digest:16:4}-${digest:20:12}}"
+rm "$build/_SummaryInformation.idt"
 ls "$PWD/$build/$name.zip"
 ls "$PWD/$build/$name.msi"

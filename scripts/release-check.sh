@@ -5,8 +5,8 @@
 # does, sees its window, removes the package and finds none of its files left. Then the
 # Windows zip, with the licence and a program marked for address-space randomisation and
 # data-execution prevention, and the Windows installer (check-installer.sh); the web page's zip
-# with its four files. Last, the package and the zips built again from a second clone in another
-# folder must be the same byte for byte (diffoscope shows where they are not).
+# with its four files. Last, the package, the zips and the installer built again from a second
+# clone in another folder must be the same byte for byte (diffoscope shows where they are not).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh release
@@ -63,14 +63,13 @@ page_files="icon-192.png icon-512.png icon-maskable.png index.html manifest.webm
   fail "the web zip holds $(unzip -Z1 "$web" | xargs)"
 echo "the web zip holds the page, its script, its module, its icons, its manifest and its worker"
 
-# The same commit in another folder, at another time: the same package and zips. (The installer
-# is left out: wixl gives every package a random package code and its own time.)
+# The same commit in another folder, at another time: the same package, zips and installer.
 again=$(mktemp -d)/vexal-again
 git clone -q . "$again"
 "$again"/scripts/package.sh >/dev/null
 "$again"/scripts/package-windows.sh >/dev/null
 "$again"/scripts/package-web.sh >/dev/null
-for first in "$package" "$zip" "$web"; do
+for first in "$package" "$zip" "$msi" "$web"; do
   other=$again/${first#"$PWD"/}
   cmp -s "$first" "$other" || { diffoscope "$first" "$other" || true; fail "$(basename "$first") differs"; }
   echo "reproducible: $(sha256sum "$first" | cut -c1-64) $(stat -c %s "$first") bytes $(basename "$first")"
