@@ -29,7 +29,11 @@ function serve(folder) {
   return new Promise((resolve, reject) => {
     server.stdout.on('data', (data) => {
       const address = /http:\/\/127\.0\.0\.1:\d+\//.exec(data.toString());
-      if (address) resolve({ address: address[0], stop: () => server.kill('SIGTERM') });
+      if (address) {
+        resolve({ address: address[0], stop: () => server.kill('SIGTERM'),
+                  // Stopped, it still takes connections (the system does) and answers none.
+                  stall: () => server.kill('SIGSTOP'), resume: () => server.kill('SIGCONT') });
+      }
     });
     server.on('exit', (code) => reject(new Error(`the page's server ended with status ${code}`)));
   });
@@ -159,17 +163,18 @@ const engines = {
   webkit: { start: () => ({ close() {} }), tab: (none, size, ratio) => WebDriverTab.open(size, ratio) },
 };
 
-// Runs body(browser, address) with the page of the folder served and the engine's browser
-// started (Chromium's unless named), and ends both however it ends; a failure ends the process
-// with status 1.
+// Runs body(browser, address, server) with the page of the folder served and the engine's
+// browser started (Chromium's unless named), and ends both however it ends; a failure ends the
+// process with status 1.
 function withPage(folder, body, engine = engines.chromium) {
   (async () => {
     const server = await serve(folder);
     const browser = await engine.start();
     try {
-      await body(browser, server.address);
+      await body(browser, server.address, server);
     } finally {
       await browser.close();
+      server.resume();
       server.stop();
     }
   })().catch((error) => {

@@ -4,14 +4,12 @@ mergeInto(LibraryManager.library, {
   // Should the module itself fail (a trap, or memory running out), the player is told, as of
   // an error that no handler trapped, and the game ends.
   $vexal__postset: 'Module["onAbort"] = function (what) { vexal.fail(String(what)); };',
-  $vexal__deps: ['vexal_ended'],
+  $vexal__deps: ['vexal_ended', '$JSEvents'],
   $vexal: {
     // Told without the module's memory, which may be what failed. From then on no event
-    // reaches the module: the page's own listeners, on the window, hear each one first.
+    // reaches the module: its listeners go, and the page's own call it no more (ABORT).
     fail: function (what) {
-      ['keydown', 'keypress', 'mousedown', 'click', 'pointerdown', 'resize'].forEach(function (type) {
-        addEventListener(type, function (event) { event.stopImmediatePropagation(); }, true);
-      });
+      JSEvents.removeAllEventListeners();
       vexal.messageBox(document.querySelector('meta[name=application-name]').content,
                        'The game stopped: ' + what, true);
       _vexal_ended();
@@ -370,7 +368,7 @@ mergeInto(LibraryManager.library, {
     document.querySelectorAll('.vexal-key').forEach(function (key) {
       var character = Number(key.dataset.character);
       var timer = 0;
-      function type() { _vexal_type(host, character); }
+      function type() { if (!ABORT) _vexal_type(host, character); }
       function stop() { clearTimeout(timer); }
       key.addEventListener('pointerdown', function (event) {
         event.preventDefault();  // no focus, no text selection

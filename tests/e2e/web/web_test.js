@@ -6,6 +6,7 @@
 const assert = require('assert/strict');
 const { execFileSync } = require('child_process');
 const fs = require('fs');
+const os = require('os');
 const path = require('path');
 const zlib = require('zlib');
 const { withPage, engines } = require('../../../scripts/browser/browser');
@@ -142,6 +143,29 @@ async function play(tab, address, scale) {
   assert.deepEqual(tab.errors.slice(errorsBefore), []);
 }
 
+// After the module stops (abort(), which a trap or running out of memory calls), its box closes
+// by OK, Enter and Esc; then the page says how to play again, and keys and clicks change nothing.
+async function stopped(tab, address) {
+  const text = (selector) => tab.run((query) => document.querySelector(query)?.innerText ?? null, selector);
+  const box = '[role=alertdialog]';
+  for (const close of [() => tab.click(`${box} button`), () => tab.press('Enter'), () => tab.press('Escape')]) {
+    await tab.open(address);
+    await poll('the game did not start', async () => await text('#vexal-about-caption') !== null);
+    const errorsBefore = tab.errors.length;
+    await tab.run(() => { try { abort('planted'); } catch (stop) { /* the stop's own */ } });
+    assert.match(await text(box) ?? '', /The game stopped: planted/);
+    await close();
+    await poll('the box of the stop did not close', async () => await text(box) === null);
+    assert.match(await text('.vexal-ended') ?? '', /Reload the page to play again/);
+    const before = await tab.picture('#vexal-game');
+    for (const key of ['4', '6', ' ']) await tab.press(key);
+    await tab.click('#vexal-about-caption');
+    await sleep(300);
+    assert.ok(before.equals(await tab.picture('#vexal-game')), 'the stopped game changed');
+    assert.deepEqual(tab.errors.slice(errorsBefore), []);
+  }
+}
+
 // On a phone (touch, no keyboard) and in a small window: the game area, its status strip,
 // "About" and the on-screen keys wholly in view, the area's canvas one pixel to a device pixel;
 // on a phone, the game played by touch alone.
@@ -149,6 +173,8 @@ async function phone(browser, address, [width, height, ratio, touch]) {
   const context = await browser.newContext({ viewport: { width, height }, deviceScaleFactor: ratio,
                                              hasTouch: touch, isMobile: touch });
   const page = await context.newPage();
+  const errors = [];
+  page.on('pageerror', (error) => errors.push(error.message));
   await page.goto(address);
   await page.locator('#vexal-about-caption').waitFor();
   const view = await page.evaluate(() => {
@@ -196,10 +222,52 @@ async function phone(browser, address, [width, height, ratio, touch]) {
     // Offline after one visit: the page loads from its service worker's files and plays.
     await page.evaluate(() => navigator.serviceWorker.ready);
     await context.setOffline(true);
-    await page.reload();
-    await finger('[aria-label="4: left"]', 50);
-    await poll('offline, the page did not load and play', async () => await cannonEdge() === 65);
+    for (const opened of ['', 'index.html?from=a-bookmark']) {
+      await page.goto(address + opened);
+      await finger('[aria-label="4: left"]', 50);
+      await poll(`offline, /${opened} did not load and play`, async () => await cannonEdge() === 65);
+    }
+    // Stopped, a tap closes the box, and taps change nothing.
+    await page.evaluate(() => { try { abort('planted'); } catch (stop) { /* the stop's own */ } });
+    await page.tap('[role=alertdialog] button');
+    await page.locator('[role=alertdialog]').waitFor({ state: 'detached' });
+    await finger('[aria-label="6: right"]', 50);
+    await sleep(300);
+    assert.equal(await cannonEdge(), 65, 'a tap moved the stopped game');
   }
+  assert.deepEqual(errors, []);
+  await context.close();
+}
+
+// The worker keeps exactly the release that it is named after: a release whose icon changed
+// under it, although the browser's HTTP cache holds the old one (its files look long unchanged).
+// On a network that takes the connection and then stalls, the page still plays, from the kept
+// files.
+async function worker(browser, address, server, folder) {
+  const context = await browser.newContext();
+  const page = await context.newPage();
+  await page.goto(address);
+  await page.evaluate(() => navigator.serviceWorker.ready);
+  const icon = Buffer.concat([fs.readFileSync(path.join(folder, 'vexal.ico')), Buffer.from('new')]);
+  fs.writeFileSync(path.join(folder, 'vexal.ico'), icon);
+  const script = fs.readFileSync(path.join(folder, 'sw.js'), 'utf8');
+  fs.writeFileSync(path.join(folder, 'sw.js'), script.replace(/vexal-[0-9a-f]{16}/, 'vexal-0123456789abcdef'));
+  const kept = () => page.evaluate(async () => {
+    const names = await caches.keys();
+    const response = names.length === 1 && await (await caches.open(names[0])).match('vexal.ico');
+    return [names, response ? Array.from(new Uint8Array(await response.arrayBuffer())) : []];
+  });
+  await page.reload();  // the browser looks for a new worker a few seconds after
+  await poll('the new release was not kept whole', async () => {
+    const [names, bytes] = await kept();
+    return names[0] === 'vexal-0123456789abcdef' && Buffer.from(bytes).equals(icon);
+  }, 300);
+  server.stall();
+  const started = Date.now();
+  await page.reload({ timeout: 10000 });
+  await page.locator('#vexal-about-caption').waitFor({ timeout: 10000 });
+  console.log(`a stalled network: the page shown from the kept files in ${Date.now() - started} ms`);
+  server.resume();
   await context.close();
 }
 
@@ -208,19 +276,28 @@ function compressedSize(folder) {
       (sum, name) => sum + zlib.gzipSync(fs.readFileSync(path.join(folder, name)), { level: 9 }).length, 0);
 }
 
-const [engineName, folder] = process.argv.slice(2);
+const [engineName, built] = process.argv.slice(2);
 const engine = engines[engineName];
-const size = compressedSize(folder);
+const size = compressedSize(built);
 assert.ok(size < mostCompressedBytes, `the page's files take ${size} bytes compressed`);
 console.log(`the page's files take ${size} bytes compressed`);
-withPage(folder, async (browser, address) => {
+// A copy that the worker's test changes, whose files were last changed long ago.
+const folder = fs.mkdtempSync(path.join(os.tmpdir(), 'vexal-page-'));
+process.on('exit', () => fs.rmSync(folder, { recursive: true, force: true }));
+for (const name of fs.readdirSync(built)) {
+  fs.copyFileSync(path.join(built, name), path.join(folder, name));
+  fs.utimesSync(path.join(folder, name), new Date('2020-01-01'), new Date('2020-01-01'));
+}
+withPage(folder, async (browser, address, server) => {
   for (const scale of [1, 2]) {
     const tab = await engine.tab(browser, [600, 560], scale);
     await play(tab, address, scale);
+    if (scale === 1) await stopped(tab, address);
     await tab.close();
     console.log(`${engineName} at ratio ${scale}: passed`);
   }
   if (engine !== engines.chromium) return;
+  await worker(browser, address, server, folder);
   for (const viewport of [[390, 844, 3, true], [844, 390, 3, true], [320, 320, 2, true], [320, 320, 1, false]]) {
     await phone(browser, address, viewport);
     console.log(`${viewport.slice(0, 3).join(' x ')}: passed`);
