@@ -7,21 +7,23 @@ session_dir=$(mktemp -d)
 app=""
 # A tool that cannot do what it is asked fails the test, wherever it is called from: a command
 # substitution or a pipeline ends only its own subshell, so the test's shell is told, and ends as
-# soon as the command it waits for does. Every primitive of the drivers checks its tools.
+# soon as the command it waits for does; the polls of the subshells between end at their next
+# try. Every primitive of the drivers checks its tools.
 trap 'exit 1' USR1
-fail() { echo "FAIL: $*" >&2; kill -USR1 $$; exit 1; }
+fail() { echo "FAIL: $*" >&2; : >"$session_dir/failed"; kill -USR1 $$; exit 1; }
+failed() { [ ! -e "$session_dir/failed" ] || exit 1; }
 # Runs a command every 20 ms until it succeeds, for up to 20 seconds (or $tries times). The count
 # is this call's alone: the polls inside the command have their own.
 poll() {
   local count=${tries:-1000} tries=
-  for _ in $(seq "$count"); do "$@" && return 0 || sleep 0.02; done
+  for _ in $(seq "$count"); do failed; "$@" && return 0 || sleep 0.02; done
   return 1
 }
 # Runs a command every 20 ms for a second (or $tries times): it must succeed every time. What
 # must not happen is given the time to happen late.
 stays() {
   local count=${tries:-50} tries=
-  for _ in $(seq "$count"); do "$@" || return 1; sleep 0.02; done
+  for _ in $(seq "$count"); do failed; "$@" || return 1; sleep 0.02; done
 }
 # The processes the session started, each by its number and its start time: a number that the
 # machine has given to another process since is not the session's, and is left alone.
@@ -40,6 +42,7 @@ private_prefix=""
 end_session() {
   local status=$?
   trap - USR1
+  rm -f "$session_dir/failed"
   kill $(session_processes) 2>/dev/null || true
   tries=250 poll eval '[ -z "$(session_processes)" ]' ||
     { kill -KILL $(session_processes) 2>/dev/null; echo "FAIL: a process outlived its session" >&2; status=1; }

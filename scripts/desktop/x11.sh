@@ -14,11 +14,18 @@ start_x() {
   mkdir -m 700 "$XDG_RUNTIME_DIR"
 }
 # openbox, or the window manager named: metacity or xfwm4.
+# A server that resets when its last client leaves would turn the manager away should it connect
+# just as one of the polls below leaves: a client of the session holds the server meanwhile.
 start_window_manager() {
-  local wm=${1:-openbox}
+  local wm=${1:-openbox} holder
+  xprop -root -spy >/dev/null 2>&1 &
+  holder=$!
+  own "$holder"
+  poll eval 'xprop -root >/dev/null 2>&1' || fail "the X server does not answer"
   "$wm" "$([ "$wm" = xfwm4 ] && echo --sm-client-disable || echo --sm-disable)" >/dev/null 2>&1 &
   own $!
   poll wmctrl -m >/dev/null 2>&1 || fail "the window manager did not start"
+  kill "$holder"
 }
 
 # The windows that the manager shows, a line each: id pid, a tab and the title. A listing fails
