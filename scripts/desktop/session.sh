@@ -10,6 +10,8 @@ app=""
 # soon as the command it waits for does; the polls of the subshells between end at their next
 # try. Every primitive of the drivers checks its tools.
 trap 'exit 1' USR1
+# Ended from outside (a time-out, Ctrl+C), it still ends its session.
+trap 'exit 1' TERM INT
 fail() { echo "FAIL: $*" >&2; : >"$session_dir/failed"; kill -USR1 $$; exit 1; }
 failed() { [ ! -e "$session_dir/failed" ] || exit 1; }
 # Runs a command every 20 ms until it succeeds, for up to 20 seconds (or $tries times). The count
@@ -41,7 +43,7 @@ session_processes() {
 private_prefix=""
 end_session() {
   local status=$?
-  trap - USR1
+  trap - USR1 TERM INT
   rm -f "$session_dir/failed"
   kill $(session_processes) 2>/dev/null || true
   tries=250 poll eval '[ -z "$(session_processes)" ]' ||
