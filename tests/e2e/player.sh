@@ -11,12 +11,15 @@ start_accessibility_bus() {
 
 # The text of the label right of the label TEXT, or with --shows TEXT whether a label shows it:
 # over AT-SPI as a screen reader reads it, or as the window texts that Windows tools read.
+# With --shows, a label not shown is the answer "no"; else no label read fails the test.
 read_label() {
+  local text
   if [[ $program == *.exe ]]; then
-    WINEDEBUG=-all "$wine" "$VEXAL_READ_LABEL" "$@" | tr -d '\r'
+    text=$(WINEDEBUG=-all "$wine" "$VEXAL_READ_LABEL" "$@")
   else
-    /usr/bin/python3 "$(dirname "${BASH_SOURCE[0]}")/read_label.py" "$app" "$@"
-  fi
+    text=$(/usr/bin/python3 "$(dirname "${BASH_SOURCE[0]}")/read_label.py" "$app" "$@")
+  fi || { [ "$1" = --shows ] && return 1; fail "no label read: $*"; }
+  tr -d '\r' <<<"$text"
 }
 
 # Clicks the About caption of the game window $game and sets $about to the About window. A click
