@@ -10,9 +10,11 @@ app=""
 # soon as the command it waits for does; the polls of the subshells between end at their next
 # try. Every primitive of the drivers checks its tools.
 trap 'exit 1' USR1
-# A command whose failure ends the test (set -e) says which it was.
+# A command whose failure ends the test (set -e) says which it was: in the test's own shell, where
+# a subshell's failure shows as the command that ran it.
 set -E
-trap 'echo "FAIL: \"$BASH_COMMAND\" ended with status $? (${BASH_SOURCE[0]##*/}, line $LINENO)" >&2' ERR
+trap 'ended=$?; [ "$BASHPID" != $$ ] ||
+  echo "FAIL: \"$BASH_COMMAND\" ended with status $ended (${BASH_SOURCE[0]-}, line $LINENO)" >&2' ERR
 # Ended from outside (a time-out, Ctrl+C), it still ends its session.
 trap 'exit 1' TERM INT
 fail() { echo "FAIL: $*" >&2; : >"$session_dir/failed"; kill -USR1 $$; exit 1; }
