@@ -35,7 +35,7 @@ if [ "$desktop" != sway ] && command -v x86_64-w64-mingw32-g++-posix >/dev/null 
 fi
 source tests/e2e/player.sh
 start_desktop "$desktop"
-xserver=${session_pids[0]}
+xserver=${session_pids[0]%%:*}  # its number, before its start time
 
 # Nanoseconds on a CPU, of every thread of the processes: exact, where the tick counts of
 # /proc/PID/stat are samples too coarse for a program that runs 2 % of the time. Printed with
@@ -47,7 +47,7 @@ cpu_ns() { for pid in "$@"; do cat /proc/"$pid"/task/*/schedstat; done | awk '{t
 measure() {
   local title=$1 mode=$3 duration=$4
   program=$2  # as the session's helpers know it
-  start_program "$program" </dev/null
+  start_program "$program" </dev/null >&2  # its output not in the answer's pipe, which it would hold open
   game=$(wait_for_window "$title")
   move_window "$game" 0 0
   activate "$game"
