@@ -42,7 +42,7 @@ fresh_prefix() {
   private_prefix=$WINEPREFIX
   cp -a "$session_dir/clean" "$WINEPREFIX"
 }
-install() { "$wine" msiexec /i "$1" /qn; }
+install_package() { "$wine" msiexec /i "$1" /qn; }
 files() { ls "$WINEPREFIX/drive_c/Program Files/vexal" 2>/dev/null | xargs; }
 # The Start menu's shortcut (Wine keeps a machine's in the installing user's menu) and the icon
 # that Windows Installer keeps for the entry.
@@ -63,7 +63,7 @@ expect_this_version() {
 }
 
 fresh_prefix installed
-install "$msi" || fail "msiexec /i ended with status $?"
+install_package "$msi" || fail "msiexec /i ended with status $?"
 expect_this_version "installed"
 shortcut=$(added | grep 'lnk$') && added | grep -q 'ico$' || fail "no shortcut or no icon: $(added)"
 strings -a "$shortcut" | grep -qix 'C:\\Program Files\\vexal\\Vexal.exe' || fail "the shortcut starts no vexal"
@@ -85,19 +85,19 @@ echo "the shortcut shows the Game window"
 echo "removed: no file, folder, shortcut or entry left"
 
 fresh_prefix upgrade
-install "$older/older.msi" || fail "0.99 did not install"
+install_package "$older/older.msi" || fail "0.99 did not install"
 [ "$(files)" = "LICENSE README.txt Vexal.exe" ] || fail "0.99 installed '$(files)'"
-install "$msi" || fail "the upgrade ended with status $?"
+install_package "$msi" || fail "the upgrade ended with status $?"
 expect_this_version "over 0.99"
 echo "over 0.99: one entry, of 1.00, and the file of 0.99 alone gone"
 
 fresh_prefix downgrade
-install "$msi" || fail "msiexec /i ended with status $?"
-! install "$older/older.msi" || fail "0.99 installed over 1.00"
+install_package "$msi" || fail "msiexec /i ended with status $?"
+! install_package "$older/older.msi" || fail "0.99 installed over 1.00"
 expect_this_version "0.99 refused"
 echo "0.99 over 1.00: refused, and 1.00 stays"
 
 fresh_prefix again
-install "$msi" && install "$msi" || fail "installed again, msiexec ended with status $?"
+install_package "$msi" && install_package "$msi" || fail "installed again, msiexec ended with status $?"
 expect_this_version "installed again"
 echo "installed again: one entry"

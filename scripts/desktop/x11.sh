@@ -66,11 +66,17 @@ own_frame() {
 }
 frame_buttons() { own_frame "$1" | awk '{print $5}'; }
 # The client area: its place on the screen and its size (x y width height).
-client_box() {
-  local left=0 top=0 right=0 bottom=0
+# Sets the caller's left, top, right and bottom: the client area's margins in its window, 0 where
+# the manager frames it.
+read_margins() {
   own_frame "$1" >/dev/null
-  read -r left top right bottom _ <"$session_dir/frame.$1" || true  # none where the manager frames it
-  window_box "$1" | awk -v l="${left:-0}" -v t="${top:-0}" -v r="${right:-0}" -v b="${bottom:-0}" \
+  read -r left top right bottom _ <"$session_dir/frame.$1" || true
+  left=${left:-0} top=${top:-0} right=${right:-0} bottom=${bottom:-0}
+}
+client_box() {
+  local left top right bottom
+  read_margins "$1"
+  window_box "$1" | awk -v l="$left" -v t="$top" -v r="$right" -v b="$bottom" \
     '{print $1 + l, $2 + t, $3 - l - r, $4 - t - b}'
 }
 # The client area's size (WIDTHxHEIGHT), a point of it on the screen, a click and a drag there.
@@ -90,10 +96,9 @@ send_keys() {
 }
 # The client area as a PNG on standard output.
 picture() {
-  local left=0 top=0
-  own_frame "$1" >/dev/null
-  read -r left top _ <"$session_dir/frame.$1" || true
-  import -window "$1" -crop "$(client_size "$1")+${left:-0}+${top:-0}" +repage png:- ||
+  local left top right bottom
+  read_margins "$1"
+  import -window "$1" -crop "$(client_size "$1")+$left+$top" +repage png:- ||
     fail "no picture of window $1"
 }
 close_window() { wmctrl -i -c "$1" || fail "could not close window $1"; }
@@ -102,9 +107,8 @@ move_window() { xdotool windowmove --sync "$1" "$2" "$3" || fail "could not move
 # Sizes the client area to this width (its height kept), through its frame where the program
 # draws it.
 resize_client() {
-  local left=0 top=0 right=0 bottom=0
-  own_frame "$1" >/dev/null
-  read -r left top right bottom _ <"$session_dir/frame.$1" || true
-  xdotool windowsize --sync "$1" $(($2 + ${left:-0} + ${right:-0})) \
+  local left top right bottom
+  read_margins "$1"
+  xdotool windowsize --sync "$1" $(($2 + left + right)) \
     "$(window_box "$1" | awk '{print $4}')" || fail "could not size window $1"
 }

@@ -19,7 +19,7 @@ export ASAN_OPTIONS=quarantine_size_mb=0:thread_local_quarantine_size_kb=0
 start_program "$program" -qwindowtitle X -qwindowgeometry 50x50 -stylesheet /nonexistent
 game=$(wait_for_window Game)
 expect_frame "$game" sizeable
-if [ "$(! declare -F frame_buttons >/dev/null || frame_buttons "$game")" = Close ]; then
+if [ "$(drawn_buttons "$game")" = Close ]; then
   expect_frame_moves_and_sizes "$game"
 fi
 expect_game_window "${OUTPUT_SCALE:-1}"

@@ -85,9 +85,11 @@ expect_drawn_whole() {
 # its buttons: Close alone. Where an X11 manager draws it, the manager's own list of what its
 # frame and keys offer the window: neither, and resizing only for a sizeable window.
 # Usage: expect_frame WINDOW sizeable|fixed
+# The buttons of a frame that the program draws itself; none where the desktop frames windows.
+drawn_buttons() { ! declare -F frame_buttons >/dev/null || frame_buttons "$1"; }
 expect_frame() {
   local buttons actions offered=fixed
-  buttons=$(! declare -F frame_buttons >/dev/null || frame_buttons "$1")
+  buttons=$(drawn_buttons "$1")
   if [ -n "$buttons" ]; then
     [ "$buttons" = Close ] || fail "the frame's buttons are '$buttons'"
   elif [ -z "$wayland" ]; then
