@@ -88,8 +88,10 @@ class WebDriverTab extends Tab {
         probe.close(() => resolve(free));
       });
     });
-    const driver = start('/usr/bin/WebKitWebDriver', [`--port=${port}`],
-                         { stdio: 'ignore', env: { ...process.env, GDK_SCALE: `${ratio}` } });
+    // Painted without GL: on Mesa's software GL, WebKitGTK 2.50's web process corrupts its heap
+    // about one run in twelve ("WebProcess CRASHED", which its stderr then says).
+    const env = { ...process.env, WEBKIT_SKIA_ENABLE_CPU_RENDERING: '1', GDK_SCALE: `${ratio}` };
+    const driver = start('/usr/bin/WebKitWebDriver', [`--port=${port}`], { stdio: ['ignore', 'ignore', 'inherit'], env });
     const tab = new WebDriverTab(`http://127.0.0.1:${port}`, driver);
     for (let tries = 0; !(await fetch(`${tab.server}/status`).then(() => true, () => false)); ++tries) {
       if (tries === 100) throw new Error('WebKitWebDriver did not start');
@@ -97,7 +99,10 @@ class WebDriverTab extends Tab {
     }
     const { sessionId } = await tab.call('POST', '/session', { capabilities: { alwaysMatch: {
       browserName: 'MiniBrowser',
-      'webkitgtk:browserOptions': { binary: '/usr/lib/x86_64-linux-gnu/webkit2gtk-4.1/MiniBrowser', args: ['--automation'] },
+      'webkitgtk:browserOptions': {
+        binary: '/usr/lib/x86_64-linux-gnu/webkit2gtk-4.1/MiniBrowser',
+        args: ['--automation', '--enable-2d-canvas-acceleration=false'],
+      },
     } } });
     tab.server += `/session/${sessionId}`;
     await tab.call('POST', '/window/rect', { width, height });

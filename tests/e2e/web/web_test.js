@@ -157,7 +157,12 @@ async function stopped(tab, address) {
     await close();
     await poll('the box of the stop did not close', async () => await text(box) === null);
     assert.match(await text('.vexal-ended') ?? '', /Reload the page to play again/);
-    const before = await tab.picture('#vexal-game');
+    // WebKit may still show the box for a frame or two after it has gone from the page.
+    let before = await tab.picture('#vexal-game');
+    await poll('the stopped page kept changing', async () => {
+      const now = await tab.picture('#vexal-game');
+      return [before.equals(now), before = now][0];
+    });
     for (const key of ['4', '6', ' ']) await tab.press(key);
     await tab.click('#vexal-about-caption');
     await sleep(300);
