@@ -53,7 +53,7 @@ own_frame() {
     poll eval "xprop -id $1 _NET_FRAME_EXTENTS | grep -q ' = '" || fail "no frame extents on window $1"
     extents=$(xprop -id "$1" _NET_FRAME_EXTENTS)
     if [ "${extents#* = }" = "0, 0, 0, 0" ]; then
-      read -r x y width height buttons < <(/usr/bin/python3 "$(dirname "${BASH_SOURCE[0]}")/client_area.py" \
+      read -r x y width height buttons < <(/usr/bin/python3 "$(dirname "${BASH_SOURCE[0]}")/client_area.py" --screen \
         "$(xdotool getwindowpid "$1")" "$(xdotool getwindowname "$1")" 2>/dev/null) ||
         fail "the manager draws no frame around window $1, nor does the program"
       window_box "$1" | awk -v x="$x" -v y="$y" -v w="$width" -v h="$height" -v b="$buttons" \
