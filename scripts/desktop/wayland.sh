@@ -28,6 +28,9 @@ start_sway() {
   wayvnc -u "$session_dir/vnc" >/dev/null 2>&1 &
   own $!
   poll test -S "$session_dir/vnc" || fail "wayvnc did not start"
+  /usr/bin/python3 "$(dirname "${BASH_SOURCE[0]}")/wayland_seat.py" "$session_dir/vnc" serve "$session_dir/seat" &
+  own $!
+  poll test -S "$session_dir/seat" || fail "the seat did not start"
 }
 
 # sway's windows, a line each: id pid focused x y width height (logical pixels) app_id, a tab and
@@ -38,12 +41,12 @@ identity() { window_line "$1" | awk '{print $8}'; }
 focused_window() { windows | awk '$3 == 1 {print $1}'; }
 client_size() { window_line "$1" | awk -v s="$scale" '{print $6 * s "x" $7 * s}'; }
 on_screen() { window_line "$1" | awk -v s="$scale" -v x="$2" -v y="$3" '{print $4 * s + x, $5 * s + y}'; }
-click_in() { seat "$session_dir/vnc" click $(on_screen "$@"); }
+click_in() { seat "$session_dir/seat" click $(on_screen "$@"); }
 drag_in() {
-  seat "$session_dir/vnc" press $(on_screen "$1" "$2" "$3")
-  seat "$session_dir/vnc" release $(on_screen "$1" "$4" "$5")
+  seat "$session_dir/seat" press $(on_screen "$1" "$2" "$3")
+  seat "$session_dir/seat" release $(on_screen "$1" "$4" "$5")
 }
-send_keys() { seat "$session_dir/vnc" keys "${delay:-50}" "$@"; }
+send_keys() { seat "$session_dir/seat" keys "${delay:-50}" "$@"; }
 picture() { grim -g "$(window_line "$1" | awk '{print $4 "," $5, $6 "x" $7}')" - || fail "no picture of window $1"; }
 close_window() { sway_do "[con_id=$1] kill"; }
 activate() { sway_do "[con_id=$1] focus"; }
