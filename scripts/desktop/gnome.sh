@@ -90,7 +90,10 @@ start_gnome() {
       syms.reverse().forEach((sym) => press(sym, 0));
     });
     global.vexal.window = (id) => global.get_window_actors().map((a) => a.meta_window)
-      .find((w) => String(w.get_id()) === id); 0' >/dev/null
+      .find((w) => String(w.get_id()) === id);
+    global.vexal.grabbed = false;  // mutter 44 and later have no get_grab_op()
+    global.display.connect("grab-op-begin", () => { global.vexal.grabbed = true; });
+    global.display.connect("grab-op-end", () => { global.vexal.grabbed = false; }); 0' >/dev/null
 }
 
 # Each window: id pid focused x y width height (its frame) wm_class, a tab and the title.
@@ -141,7 +144,7 @@ picture() {
 # What is done to a window that has gone already is nothing.
 window_do() { shell "global.vexal.window('$1')?.$2; 0" >/dev/null; }
 # Whether the shell moves or sizes a window at the pointer's hand (it moves one at a time).
-in_drag() { [ "$(shell 'global.display.get_grab_op()')" != 0 ]; }
+in_drag() { [ "$(shell 'global.vexal.grabbed')" = true ]; }
 close_window() { window_do "$1" "delete(global.get_current_time())"; }
 activate() { window_do "$1" "activate(global.get_current_time())"; }
 move_window() { window_do "$1" "move_frame(true, $2, $3)"; }

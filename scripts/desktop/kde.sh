@@ -13,7 +13,10 @@ kwin_script() {
   local file mark
   file=$(mktemp "$session_dir/script.XXXXXX")
   mark=${file##*.}
-  printf 'print("begin %s");\n%s\nprint("end %s");\n' "$mark" "$1" "$mark" >"$file"
+  # KWin 6 names the windows' list and the active window as its own, KWin 5 as clients.
+  printf 'print("begin %s");\n%s\n%s\nprint("end %s");\n' "$mark" \
+    'const windowList = () => (workspace.windowList ?? workspace.clientList).call(workspace);' \
+    "$1" "$mark" >"$file"
   kwin /Scripting org.kde.kwin.Scripting.loadScript "string:$file" "string:$mark" >/dev/null
   kwin /Scripting org.kde.kwin.Scripting.start >/dev/null
   poll grep -qx "js: end $mark" "$session_dir/kwin.log" || fail "KWin ran no script: $1"
@@ -61,11 +64,11 @@ fake_input() {
   read -r answer <&"$input_done" && [ "$answer" = done ] || fail "no input: $*"
 }
 # A window found by its id, in a script.
-find_window() { echo "const w = workspace.clientList().find((w) => w.internalId.toString() === '$1');"; }
+find_window() { echo "const w = windowList().find((w) => w.internalId.toString() === '$1');"; }
 
 # Each window: id pid focused x y width height (its frame) desktop entry, a tab and the title.
 windows() {
-  kwin_script "workspace.clientList().forEach((w) => { const r = w.frameGeometry;
+  kwin_script "windowList().forEach((w) => { const r = w.frameGeometry;
     print([w.internalId, w.pid, Number(w.active), r.x * $scale, r.y * $scale, r.width * $scale,
       r.height * $scale, w.desktopFileName].join(' ') + '\t' + w.caption); });"
 }
@@ -88,7 +91,7 @@ window_do() { kwin_script "$(find_window "$1") if (w) { $2; }" >/dev/null; }
 # Whether KWin moves or sizes the window at the pointer's hand.
 in_drag() { [ "$(kwin_script "$(find_window "$1") print(Boolean(w && (w.move || w.resize)));")" = true ]; }
 close_window() { window_do "$1" "w.closeWindow()"; }
-activate() { window_do "$1" "workspace.activeClient = w"; }
+activate() { window_do "$1" "workspace['activeWindow' in workspace ? 'activeWindow' : 'activeClient'] = w"; }
 move_window() {
   window_do "$1" "w.frameGeometry = {x: $2 / $scale, y: $3 / $scale, width: w.frameGeometry.width,
     height: w.frameGeometry.height}"
