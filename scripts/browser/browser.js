@@ -91,7 +91,8 @@ class WebDriverTab extends Tab {
     // Painted without GL: on Mesa's software GL, WebKitGTK 2.50's web process corrupts its heap
     // about one run in twelve ("WebProcess CRASHED", which its stderr then says).
     const env = { ...process.env, WEBKIT_SKIA_ENABLE_CPU_RENDERING: '1', GDK_SCALE: `${ratio}` };
-    const driver = start('/usr/bin/WebKitWebDriver', [`--port=${port}`], { stdio: ['ignore', 'ignore', 'inherit'], env });
+    const driver = start('/usr/bin/WebKitWebDriver', [`--port=${port}`],
+                         { stdio: ['ignore', 'ignore', 'inherit'], env });
     const tab = new WebDriverTab(`http://127.0.0.1:${port}`, driver);
     for (let tries = 0; !(await fetch(`${tab.server}/status`).then(() => true, () => false)); ++tries) {
       if (tries === 100) throw new Error('WebKitWebDriver did not start');

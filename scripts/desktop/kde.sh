@@ -14,8 +14,9 @@ kwin_script() {
   file=$(mktemp "$session_dir/script.XXXXXX")
   mark=${file##*.}
   # KWin 6 names the windows' list and the active window as its own, KWin 5 as clients.
-  printf 'print("begin %s");\n%s\n%s\nprint("end %s");\n' "$mark" \
+  printf 'print("begin %s");\n%s\n%s\n%s\nprint("end %s");\n' "$mark" \
     'const windowList = () => (workspace.windowList ?? workspace.clientList).call(workspace);' \
+    "const activate = (w) => { workspace['activeWindow' in workspace ? 'activeWindow' : 'activeClient'] = w; };" \
     "$1" "$mark" >"$file"
   kwin /Scripting org.kde.kwin.Scripting.loadScript "string:$file" "string:$mark" >/dev/null
   kwin /Scripting org.kde.kwin.Scripting.start >/dev/null
@@ -91,7 +92,7 @@ window_do() { kwin_script "$(find_window "$1") if (w) { $2; }" >/dev/null; }
 # Whether KWin moves or sizes the window at the pointer's hand.
 in_drag() { [ "$(kwin_script "$(find_window "$1") print(Boolean(w && (w.move || w.resize)));")" = true ]; }
 close_window() { window_do "$1" "w.closeWindow()"; }
-activate() { window_do "$1" "workspace['activeWindow' in workspace ? 'activeWindow' : 'activeClient'] = w"; }
+activate() { window_do "$1" "activate(w)"; }
 move_window() {
   window_do "$1" "w.frameGeometry = {x: $2 / $scale, y: $3 / $scale, width: w.frameGeometry.width,
     height: w.frameGeometry.height}"

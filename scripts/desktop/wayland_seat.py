@@ -115,6 +115,7 @@ elif sys.argv[2] == "serve":
     serve(sys.argv[1], sys.argv[3])
 else:
     seat = socket.socket(socket.AF_UNIX)
+    seat.settimeout(30)  # a seat that hangs fails the step
     seat.connect(sys.argv[1])
     seat.sendall(json.dumps(sys.argv[2:]).encode() + b"\n")
     if seat.makefile().readline() != "done\n":

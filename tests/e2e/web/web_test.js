@@ -161,7 +161,9 @@ async function stopped(tab, address) {
     let before = await tab.picture('#vexal-game');
     await poll('the stopped page kept changing', async () => {
       const now = await tab.picture('#vexal-game');
-      return [before.equals(now), before = now][0];
+      const same = before.equals(now);
+      before = now;
+      return same;
     });
     for (const key of ['4', '6', ' ']) await tab.press(key);
     await tab.click('#vexal-about-caption');
